@@ -1,0 +1,325 @@
+#include "sim/sim_host.h"
+
+#include <sys/mman.h>
+
+#include <cstdio>
+#include <algorithm>
+#include <cstring>
+
+#include "host/handler_registry.h"
+#include "host/library_data.h"
+#include "host/host_functions.h"
+#include "host/patch_table.h"
+#include "sim/address_space.h"
+
+namespace sim {
+namespace {
+
+constexpr uint32_t kLibraryDataBase = 0x1F000000;
+constexpr uint32_t kLibraryDataSize = 0x00100000;
+constexpr uint32_t kMessageBufferFallbackSize = 0x10000;
+constexpr int kMaxCallDepth = 64;
+
+std::string Hex(uint32_t value) {
+  char text[16];
+  std::snprintf(text, sizeof(text), "0x%06X", value);
+  return text;
+}
+
+std::string Number(int64_t value) { return std::to_string(value); }
+
+}  // namespace
+
+std::string Quote(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + "\"";
+}
+
+std::string FormatHostCall(const std::string& name, const std::vector<std::string>& args) {
+  std::string out = name + "(";
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (i > 0) out += ", ";
+    out += args[i];
+  }
+  return out + ")";
+}
+
+int FontAdvance(int font) {
+  switch (font) {
+    case 1: return 7;
+    case 2: return 6;
+    case 3: return 8;
+    case 4: return 5;
+    default: return 7;
+  }
+}
+
+SimHost::SimHost() {
+  // The renderer object: a small host heap block (its contents are unused;
+  // the two virtual operations are answered by RendererFill/RendererFrame).
+  renderer_ = AddressSpace::Allocate(64);
+  DefineFunction(0x4F98A0, [this](const uint32_t*, int) { return static_cast<uint32_t>(NextOpcode()); });
+  DefineFunction(0x4F9A60, [this](const uint32_t*, int) { return uint32_t{ReadU8()}; });
+  DefineFunction(0x4F9C00, [this](const uint32_t*, int) { return uint32_t{ReadU16()}; });
+  DefineFunction(0x4F9DA0, [this](const uint32_t*, int) { return ReadU32(); });
+  DefineFunction(0x560081, [this](const uint32_t* args, int count) -> uint32_t {
+    const int code = count > 0 && args[0] != 0 ? host::Read<int32_t>(args[0]) : 0;
+    RecordHostCall(FormatHostCall("HostLoadError", {Number(code)}));
+    throw HostLoadError(code);
+  });
+}
+
+// ---- incoming message ----------------------------------------------------------
+
+uint32_t SimHost::MessageBuffer() const {
+  // The host's reader uses the buffer its code addresses (entry 183 makes
+  // that the library's large buffer).
+  return host::Read<uint32_t>(0x4F92B1);
+}
+
+void SimHost::SetMessage(const std::vector<uint8_t>& bytes) {
+  uint32_t buffer = MessageBuffer();
+  if (buffer == 0) {
+    buffer = AddressSpace::Allocate(kMessageBufferFallbackSize);
+    host::Write<uint32_t>(0x4F92B1, buffer);
+  }
+  const uint32_t capacity = buffer == host::AddressOf(LargeMessageBuffer())
+                                ? host::kLargeMessageBufferSize
+                                : kMessageBufferFallbackSize;
+  messageLength_ = static_cast<uint32_t>(std::min<size_t>(bytes.size(), capacity));
+  std::memset(host::Pointer(buffer), 0, capacity);
+  std::memcpy(host::Pointer(buffer), bytes.data(), messageLength_);
+  HostMessageBase() = buffer;
+  HostMessagePos() = 0;
+}
+
+uint8_t SimHost::MessageByte(uint32_t offset) const {
+  if (offset >= messageLength_) return 0;  // past the end the host reads zeros
+  return host::Read<uint8_t>(HostMessageBase() + offset);
+}
+
+int32_t SimHost::NextOpcode() {
+  const uint32_t pos = HostMessagePos();
+  if (pos >= messageLength_) return -1;
+  HostMessagePos() = pos + 1;
+  return MessageByte(pos);
+}
+
+uint8_t SimHost::ReadU8() {
+  const uint32_t pos = HostMessagePos();
+  HostMessagePos() = pos + 1;
+  return MessageByte(pos);
+}
+
+uint16_t SimHost::ReadU16() {
+  const uint32_t pos = HostMessagePos();
+  HostMessagePos() = pos + 2;
+  return static_cast<uint16_t>(MessageByte(pos) | (MessageByte(pos + 1) << 8));
+}
+
+uint32_t SimHost::ReadU32() {
+  const uint32_t pos = HostMessagePos();
+  HostMessagePos() = pos + 4;
+  uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = (value << 8) | MessageByte(pos + i);
+  return value;
+}
+
+// ---- outgoing packets ------------------------------------------------------------
+
+void SimHost::PacketBegin(uint8_t opcode) {
+  building_ = {opcode};
+  packetOpen_ = true;
+}
+void SimHost::PacketAddU8(uint8_t value) { building_.push_back(value); }
+void SimHost::PacketAddU16(uint16_t value) {
+  building_.push_back(value & 0xFF);
+  building_.push_back(value >> 8);
+}
+void SimHost::PacketAddU32(uint32_t value) {
+  for (int i = 0; i < 4; ++i) building_.push_back((value >> (8 * i)) & 0xFF);
+}
+void SimHost::PacketAddString(const char* text) {
+  const size_t length = std::strlen(text);
+  PacketAddU16(static_cast<uint16_t>(length));
+  building_.insert(building_.end(), text, text + length);
+}
+void SimHost::PacketSend(int32_t) {
+  if (!packetOpen_) return;
+  sent_.push_back(building_);
+  building_.clear();
+  packetOpen_ = false;
+}
+
+// ---- drawing ---------------------------------------------------------------------
+
+void SimHost::DrawText(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r, int32_t g,
+                       int32_t b, const char* text, int32_t alignment) {
+  draws_.push_back({"HostDrawText", {surface, x, y, font, r, g, b, alignment}, text});
+}
+void SimHost::DrawTextBox(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r,
+                          int32_t g, int32_t b, const char* text, int32_t alignment, int32_t boxX,
+                          int32_t boxY, int32_t boxWidth, int32_t boxHeight) {
+  draws_.push_back({"HostDrawTextBox",
+                    {surface, x, y, font, r, g, b, alignment, boxX, boxY, boxWidth, boxHeight},
+                    text});
+}
+int32_t SimHost::TextWidth(int32_t font, const char* text, int32_t length, int32_t) {
+  const int32_t available = static_cast<int32_t>(std::strlen(text));
+  const int32_t counted = length < 0 || length > available ? available : length;
+  return counted * FontAdvance(font);
+}
+void SimHost::DrawSkin(int32_t surface, int32_t x, int32_t y, int32_t sheet, int32_t sourceX,
+                       int32_t sourceY, int32_t width, int32_t height) {
+  draws_.push_back({"HostDrawSkin", {surface, x, y, sheet, sourceX, sourceY, width, height}, ""});
+}
+void SimHost::FillRect(int32_t surface, int32_t x, int32_t y, int32_t width, int32_t height,
+                       int32_t element, int32_t zero1, int32_t zero2) {
+  draws_.push_back({"HostFillRect", {surface, x, y, width, height, element, zero1, zero2}, ""});
+}
+void SimHost::DrawObject(const host::ObjectDrawArgs& a) {
+  std::vector<int32_t> args{a.surface, a.x, a.y, a.size, a.objectId, a.data};
+  args.insert(args.end(), std::begin(a.display), std::end(a.display));
+  draws_.push_back({"HostDrawObject", args, ""});
+}
+void SimHost::DrawCreature(const host::CreatureDrawArgs& a) {
+  std::vector<int32_t> args{a.surface, a.x, a.y, a.width, a.height, a.outfit[0], a.outfit[1],
+                            a.outfit[2], a.r, a.g, a.b};
+  args.insert(args.end(), std::begin(a.display), std::end(a.display));
+  draws_.push_back({"HostDrawCreature", args, ""});
+}
+void SimHost::RendererFill(uint32_t, int32_t surface, int32_t x, int32_t y, int32_t width,
+                           int32_t height, int32_t r, int32_t g, int32_t b) {
+  draws_.push_back({"RendererFill", {surface, x, y, width, height, r, g, b}, ""});
+}
+int32_t SimHost::RendererFrame(uint32_t, const host::FrameArgs& args) {
+  draws_.push_back({"RendererFrame", std::vector<int32_t>(std::begin(args.values),
+                                                          std::end(args.values)), ""});
+  return 0;
+}
+
+// ---- objects, files, login -------------------------------------------------------------
+
+uint32_t SimHost::Alloc(uint32_t size) { return AddressSpace::Allocate(size); }
+
+const char* SimHost::DataFilePath(int32_t number, int32_t flag) {
+  static const char* const kNames[] = {"Quorlan.exe", "Quorlan.pic", "version.txt",
+                                       "Quorlan.dat", "Quorlan.spr", "Quorlan.xml"};
+  const char* name = number >= 0 && number < 6 ? kNames[number] : "unknown";
+  std::string path = dataFolder_ + "/" + name + (flag != 0 ? ".new" : "");
+  std::string& stored = paths_[number * 2 + (flag != 0 ? 1 : 0)];
+  stored = path;
+  return stored.c_str();
+}
+
+void SimHost::Login(const char* account, const char* password) {
+  RecordHostCall(FormatHostCall("HostLogin", {Quote(account), Quote(password)}));
+}
+
+uint32_t SimHost::CreatureById(uint32_t id) {
+  auto it = creatures_.find(id);
+  return it == creatures_.end() ? 0 : it->second;
+}
+
+void SimHost::AddChild(uint32_t parent, uint32_t child) {
+  RecordHostCall(FormatHostCall("HostAddChild", {Number(parent), Number(child)}));
+}
+
+void SimHost::AddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint) {
+  RecordHostCall(
+      FormatHostCall("HostAddMenuEntry", {Number(menu), Number(command), Quote(text), Quote(hint)}));
+}
+
+uint32_t SimHost::HandlerAddress(uint16_t handler) { return TokenFor(handler); }
+
+void* SimHost::LibraryDataStorage(uint32_t size) {
+  // Library data outlives every simulated host of the process (the core
+  // creates it once), so it has its own region that Reset never clears.
+  static void* region = [] {
+    void* wanted = host::Pointer(kLibraryDataBase);
+    void* got = ::mmap(wanted, kLibraryDataSize, PROT_READ | PROT_WRITE,
+                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
+    if (got != wanted) throw SimError("cannot map the library data region");
+    return got;
+  }();
+  if (size > kLibraryDataSize) throw SimError("library data too large");
+  return region;
+}
+
+// ---- the simulated CPU ----------------------------------------------------------------
+
+void SimHost::DefineFunction(uint32_t address, HostFunction function) {
+  functions_[address] = std::move(function);
+}
+
+uint32_t SimHost::Call(uint32_t address, const uint32_t* args, int count) {
+  return Execute(address, std::vector<uint32_t>(args, args + count));
+}
+
+uint32_t SimHost::CallMethod(uint32_t address, uint32_t object, const uint32_t* args, int count) {
+  std::vector<uint32_t> all{object};
+  all.insert(all.end(), args, args + count);
+  return Execute(address, all);
+}
+
+uint32_t SimHost::InvokeHandler(uint16_t handler, std::vector<uint32_t> args, uint32_t site) {
+  if (handler >= host::kHandlerCount) throw SimError("jump to an unknown handler token");
+  const host::HandlerInfo& info = host::Info(static_cast<host::Handler>(handler));
+  if (args.size() < static_cast<size_t>(info.argumentCount)) args.resize(info.argumentCount, 0);
+  const uint32_t result = info.invoke(args.data());
+  if (info.continuation != 0) {
+    if (info.id == host::Handler::DoubleFirstArgument && !args.empty()) args[0] = result;
+    return Execute(info.continuation, args);
+  }
+  const bool spriteHook = info.id == host::Handler::SpriteHookA ||
+                          info.id == host::Handler::SpriteHookB ||
+                          info.id == host::Handler::SpriteHookC;
+  if (spriteHook && site != 0) {
+    const uint32_t original = host::OriginalCallTarget(site);
+    if (original != 0) return Execute(original, args);
+  }
+  return result;
+}
+
+uint32_t SimHost::Execute(uint32_t address, std::vector<uint32_t> args) {
+  if (IsToken(address)) return InvokeHandler(HandlerOfToken(address), std::move(args), 0);
+  if (++depth_ > kMaxCallDepth) {
+    depth_ = 0;
+    throw SimError("host call chain too deep at " + Hex(address));
+  }
+  struct DepthGuard {
+    int& depth;
+    ~DepthGuard() { --depth; }
+  } guard{depth_};
+
+  // A JMP written over the start of a host function diverts it.
+  if (AddressSpace::Contains(address, 5) && host::Read<uint8_t>(address) == 0xE9) {
+    const uint32_t target = address + 5 + host::Read<uint32_t>(address + 1);
+    return Execute(target, std::move(args));
+  }
+  auto it = functions_.find(address);
+  if (it != functions_.end()) return it->second(args.data(), static_cast<int>(args.size()));
+  std::vector<std::string> texts;
+  for (uint32_t a : args) texts.push_back(Number(static_cast<int32_t>(a)));
+  RecordHostCall(FormatHostCall("host:" + Hex(address), texts));
+  return 0;
+}
+
+uint32_t SimHost::ExecuteCallSite(uint32_t site, std::vector<uint32_t> args) {
+  if (host::Read<uint8_t>(site) != 0xE8) {
+    throw SimError("the host code at " + Hex(site) + " is no longer a CALL");
+  }
+  const uint32_t target = site + 5 + host::Read<uint32_t>(site + 1);
+  if (IsToken(target)) return InvokeHandler(HandlerOfToken(target), std::move(args), site);
+  return Execute(target, std::move(args));
+}
+
+uint32_t SimHost::ExecutePointer(uint32_t slot, std::vector<uint32_t> args) {
+  return Execute(host::Read<uint32_t>(slot), std::move(args));
+}
+
+}  // namespace sim

@@ -1,0 +1,134 @@
+// The simulated host client's functions: the host interface the core calls
+// (message reading, packets, drawing, objects) and a tiny "CPU" that follows
+// the CALLs and JMPs the patch table wrote, so the host reaches the library
+// only through them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "host/host_backend.h"
+
+namespace sim {
+
+// One recorded drawing call of a frame.
+struct DrawCall {
+  std::string name;           // "HostDrawText", "HostFillRect", "RendererFill", ...
+  std::vector<int32_t> args;  // numeric arguments in order (the text excluded)
+  std::string text;           // the text of text-drawing calls
+};
+
+using Packet = std::vector<uint8_t>;
+
+// Raised by the simulated host's load-error function (0x560081).
+struct HostLoadError : std::runtime_error {
+  explicit HostLoadError(int code)
+      : std::runtime_error("host load error " + std::to_string(code)), code(code) {}
+  int code;
+};
+
+// The simulated host ran into something the real client would crash on
+// (a patched site without a CALL, a handler reached with the wrong contract).
+struct SimError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Fixed text advance per host font number, so widths are predictable.
+int FontAdvance(int font);
+
+class SimHost : public host::HostBackend {
+ public:
+  using HostFunction = std::function<uint32_t(const uint32_t* args, int count)>;
+
+  SimHost();
+
+  // ---- HostBackend -------------------------------------------------------------
+  int32_t NextOpcode() override;
+  uint8_t ReadU8() override;
+  uint16_t ReadU16() override;
+  uint32_t ReadU32() override;
+  void PacketBegin(uint8_t opcode) override;
+  void PacketAddU8(uint8_t value) override;
+  void PacketAddU16(uint16_t value) override;
+  void PacketAddU32(uint32_t value) override;
+  void PacketAddString(const char* text) override;
+  void PacketSend(int32_t always1) override;
+  void DrawText(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r, int32_t g,
+                int32_t b, const char* text, int32_t alignment) override;
+  void DrawTextBox(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r, int32_t g,
+                   int32_t b, const char* text, int32_t alignment, int32_t boxX, int32_t boxY,
+                   int32_t boxWidth, int32_t boxHeight) override;
+  int32_t TextWidth(int32_t font, const char* text, int32_t length, int32_t zero) override;
+  void DrawSkin(int32_t surface, int32_t x, int32_t y, int32_t sheet, int32_t sourceX,
+                int32_t sourceY, int32_t width, int32_t height) override;
+  void FillRect(int32_t surface, int32_t x, int32_t y, int32_t width, int32_t height,
+                int32_t element, int32_t zero1, int32_t zero2) override;
+  void DrawObject(const host::ObjectDrawArgs& args) override;
+  void DrawCreature(const host::CreatureDrawArgs& args) override;
+  uint32_t Renderer() override { return renderer_; }
+  void RendererFill(uint32_t renderer, int32_t surface, int32_t x, int32_t y, int32_t width,
+                    int32_t height, int32_t r, int32_t g, int32_t b) override;
+  int32_t RendererFrame(uint32_t renderer, const host::FrameArgs& args) override;
+  uint32_t Alloc(uint32_t size) override;
+  const char* DataFilePath(int32_t number, int32_t flag) override;
+  void Login(const char* account, const char* password) override;
+  uint32_t CreatureById(uint32_t id) override;
+  void AddChild(uint32_t parent, uint32_t child) override;
+  void AddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint) override;
+  uint32_t HandlerAddress(uint16_t handler) override;
+  void* LibraryDataStorage(uint32_t size) override;
+  uint32_t Call(uint32_t address, const uint32_t* args, int count) override;
+  uint32_t CallMethod(uint32_t address, uint32_t object, const uint32_t* args,
+                      int count) override;
+
+  // ---- the simulated CPU -----------------------------------------------------------
+  // Runs the CALL instruction at `site` with these stack arguments.
+  uint32_t ExecuteCallSite(uint32_t site, std::vector<uint32_t> args);
+  // Calls through the function pointer stored at `slot`.
+  uint32_t ExecutePointer(uint32_t slot, std::vector<uint32_t> args);
+  // Calls the function at `address`, following a JMP written over its start.
+  uint32_t Execute(uint32_t address, std::vector<uint32_t> args);
+  // What the simulated host does at its own function `address`.
+  void DefineFunction(uint32_t address, HostFunction function);
+
+  // ---- incoming message ----------------------------------------------------------------
+  void SetMessage(const std::vector<uint8_t>& bytes);
+
+  // ---- sinks ------------------------------------------------------------------------------
+  std::vector<DrawCall>& Draws() { return draws_; }
+  std::vector<Packet>& Sent() { return sent_; }
+  std::vector<std::string>& HostCalls() { return hostCalls_; }
+  void RecordHostCall(const std::string& text) { hostCalls_.push_back(text); }
+  void SetDataFolder(const std::string& folder) { dataFolder_ = folder; }
+  void AddCreature(uint32_t id, uint32_t address) { creatures_[id] = address; }
+
+ private:
+  uint32_t InvokeHandler(uint16_t handler, std::vector<uint32_t> args, uint32_t site);
+  uint32_t MessageBuffer() const;
+  uint8_t MessageByte(uint32_t offset) const;
+
+  uint32_t renderer_ = 0;
+  uint32_t messageLength_ = 0;
+  std::map<uint32_t, HostFunction> functions_;
+  std::vector<DrawCall> draws_;
+  std::vector<Packet> sent_;
+  Packet building_;
+  bool packetOpen_ = false;
+  std::vector<std::string> hostCalls_;
+  std::map<uint32_t, uint32_t> creatures_;
+  std::map<int, std::string> paths_;
+  std::string dataFolder_ = ".";
+  int depth_ = 0;
+};
+
+// "host:0x4D4EA0(14)" / "Name(1, \"text\")": the form in which host calls are
+// recorded and expected.
+std::string FormatHostCall(const std::string& name, const std::vector<std::string>& args);
+std::string Quote(const std::string& text);
+
+}  // namespace sim

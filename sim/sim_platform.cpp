@@ -1,0 +1,117 @@
+#include "sim/sim_platform.h"
+
+#include <utility>
+
+namespace sim {
+
+// Host code below 0x5B0000 is executable and read-only; the data after it
+// is writable, as in the host image.
+uint32_t SimPlatform::ProtectionAt(uint32_t address) {
+  for (auto it = protections_.rbegin(); it != protections_.rend(); ++it) {
+    const auto [range, protection] = *it;
+    if (address >= range.first && address - range.first < range.second) return protection;
+  }
+  return address < 0x5B0000 ? platform::kPageExecuteRead : platform::kPageReadWrite;
+}
+
+bool SimPlatform::VirtualProtect(uint32_t address, uint32_t size, uint32_t newProtection,
+                                 uint32_t* oldProtection) {
+  std::lock_guard guard(lock_);
+  const bool fails = protectFails_ && protectFails_(address);
+  const uint32_t old = ProtectionAt(address);
+  if (!fails) {
+    protections_.push_back({{address, size}, newProtection});
+    if (oldProtection != nullptr) *oldProtection = old;
+  }
+  protectCalls_.push_back({address, size, newProtection, fails ? 0u : old, !fails});
+  return !fails;
+}
+
+platform::CpuidResult SimPlatform::Cpuid(uint32_t leaf) {
+  platform::CpuidResult result;
+  if (leaf == 0) {
+    result.eax = highestLeaf_;
+    result.ebx = 0x6c726f51;  // "Qorl" "anSi" "mCPU": a made-up vendor
+    result.edx = 0x6953616e;
+    result.ecx = 0x5550436d;
+  } else if (leaf == 1 && highestLeaf_ >= 1) {
+    result.edx = sse2_ ? (1u << 26) | (1u << 25) : 0;
+  }
+  return result;
+}
+
+bool SimPlatform::QueryPerformanceFrequency(int64_t* frequency) {
+  if (!performanceCounter_) return false;
+  *frequency = 1000000;
+  return true;
+}
+
+bool SimPlatform::QueryPerformanceCounter(int64_t* counter) {
+  if (!performanceCounter_) return false;
+  *counter = static_cast<int64_t>(millis_.load()) * 1000;
+  return true;
+}
+
+platform::WallClock SimPlatform::Now() {
+  const int64_t millis = calendarBaseMillis_.load() + static_cast<int64_t>(millis_.load());
+  return {static_cast<uint64_t>(millis / 1000), static_cast<uint32_t>(millis % 1000)};
+}
+
+void SimPlatform::SetCalendar(int64_t secondsSince1970) {
+  calendarBaseMillis_ = secondsSince1970 * 1000 - static_cast<int64_t>(millis_.load());
+}
+
+void SimPlatform::DebugOutput(const std::string& text) {
+  std::lock_guard guard(lock_);
+  debugOutput_.push_back(text);
+}
+
+int16_t SimPlatform::KeyState(int virtualKey) {
+  std::lock_guard guard(lock_);
+  return heldKeys_.count(virtualKey) != 0 ? static_cast<int16_t>(0x8000) : 0;
+}
+
+intptr_t SimPlatform::SendWindowMessage(uintptr_t window, uint32_t message, uintptr_t wParam,
+                                        intptr_t lParam) {
+  if (!windowProcedure) return 0;
+  return windowProcedure(window, message, wParam, lParam);
+}
+
+uintptr_t SimPlatform::CreateWindowExA(uint32_t exStyle, const char* className,
+                                       const char* windowName, uint32_t style, int x, int y,
+                                       int width, int height, uintptr_t parent, uintptr_t menu,
+                                       uintptr_t instance, void* param) {
+  if (!createWindow) return 0;
+  return createWindow(className, width, height, parent);
+}
+
+void SimPlatform::SetProtectFailure(std::function<bool(uint32_t)> fails) {
+  std::lock_guard guard(lock_);
+  protectFails_ = std::move(fails);
+}
+
+std::vector<ProtectCall> SimPlatform::ProtectCalls() {
+  std::lock_guard guard(lock_);
+  return protectCalls_;
+}
+
+void SimPlatform::ClearProtectCalls() {
+  std::lock_guard guard(lock_);
+  protectCalls_.clear();
+}
+
+std::vector<std::string> SimPlatform::TakeDebugOutput() {
+  std::lock_guard guard(lock_);
+  return std::exchange(debugOutput_, {});
+}
+
+void SimPlatform::HoldKey(int virtualKey, bool held) {
+  std::lock_guard guard(lock_);
+  if (held) {
+    heldKeys_.insert(virtualKey);
+  } else {
+    heldKeys_.erase(virtualKey);
+  }
+}
+
+}  // namespace sim

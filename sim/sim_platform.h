@@ -1,0 +1,83 @@
+// The simulator's operating system: a virtual clock that moves only when a
+// scenario says so, recorded protection changes, an injectable processor,
+// collected debugger output, held keys, and the simulated windows. Files,
+// mapping and threads are the real POSIX ones.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "backends/posix/posix_platform.h"
+
+namespace sim {
+
+struct ProtectCall {
+  uint32_t address;
+  uint32_t size;
+  uint32_t newProtection;
+  uint32_t oldProtection;  // what the call reported
+  bool succeeded;
+};
+
+class SimPlatform : public posix::PosixPlatform {
+ public:
+  // ---- Platform --------------------------------------------------------------
+  bool VirtualProtect(uint32_t address, uint32_t size, uint32_t newProtection,
+                      uint32_t* oldProtection) override;
+  platform::CpuidResult Cpuid(uint32_t leaf) override;
+  // Virtual time: sleeping returns at once (no scenario waits for real time).
+  void Sleep(uint32_t milliseconds) override {}
+  bool QueryPerformanceFrequency(int64_t* frequency) override;
+  bool QueryPerformanceCounter(int64_t* counter) override;
+  platform::WallClock Now() override;
+  uint32_t HostModuleBase() override { return 0x400000; }
+  void DebugOutput(const std::string& text) override;
+  int16_t KeyState(int virtualKey) override;
+  intptr_t SendWindowMessage(uintptr_t window, uint32_t message, uintptr_t wParam,
+                             intptr_t lParam) override;
+  uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
+                            uint32_t style, int x, int y, int width, int height, uintptr_t parent,
+                            uintptr_t menu, uintptr_t instance, void* param) override;
+
+  // ---- switches and sinks for the simulator and tests -------------------------
+  void AdvanceClock(uint64_t milliseconds) { millis_ += milliseconds; }
+  uint64_t ClockNow() const { return millis_; }
+  void SetCalendar(int64_t secondsSince1970);
+  void SetPerformanceCounterAvailable(bool available) { performanceCounter_ = available; }
+  void SetSse2(bool present) { sse2_ = present; }
+  void SetHighestCpuidLeaf(uint32_t leaf) { highestLeaf_ = leaf; }
+  // VirtualProtect fails for calls whose address makes this return true.
+  void SetProtectFailure(std::function<bool(uint32_t)> fails);
+
+  std::vector<ProtectCall> ProtectCalls();
+  void ClearProtectCalls();
+  std::vector<std::string> TakeDebugOutput();
+  void HoldKey(int virtualKey, bool held);
+
+  // The simulated host's window procedure and window creation.
+  std::function<intptr_t(uintptr_t, uint32_t, uintptr_t, intptr_t)> windowProcedure;
+  std::function<uintptr_t(const char* className, int width, int height, uintptr_t parent)>
+      createWindow;
+
+ private:
+  uint32_t ProtectionAt(uint32_t address);
+
+  std::atomic<uint64_t> millis_{0};
+  std::atomic<int64_t> calendarBaseMillis_{1700000000LL * 1000};
+  bool performanceCounter_ = true;
+  bool sse2_ = true;
+  uint32_t highestLeaf_ = 1;
+
+  std::mutex lock_;
+  std::vector<ProtectCall> protectCalls_;
+  std::vector<std::pair<std::pair<uint32_t, uint32_t>, uint32_t>> protections_;  // newest last
+  std::function<bool(uint32_t)> protectFails_;
+  std::vector<std::string> debugOutput_;
+  std::set<int> heldKeys_;
+};
+
+}  // namespace sim

@@ -1,0 +1,204 @@
+#include "sim/simulator.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include "host/host_functions.h"
+#include "library.h"
+#include "sim/address_space.h"
+
+namespace sim {
+namespace {
+
+constexpr char kMainWindowClassName[] = "QuorlanHostWindow";
+constexpr uint32_t kModuleHandle = 0x10000000;
+
+// Host functions of the simulated image that stand behind the call sites
+// the library patches (their original targets).
+constexpr uint32_t kHostMainLoopWork = 0x45A000;
+constexpr uint32_t kHostFrameCall = 0x4D3000;
+constexpr uint32_t kHostFormattedPrint = 0x571000;
+constexpr uint32_t kHostSpriteDrawA = 0x4AE000;
+constexpr uint32_t kHostSpriteDrawB = 0x4AE100;
+constexpr uint32_t kHostSpriteDrawC = 0x4AE200;
+constexpr uint32_t kImportCreateWindow = 0x5FF000;
+constexpr uint32_t kHostClock = 0x5FF010;
+
+void WriteCall(uint32_t site, uint32_t target) {
+  host::Write<uint8_t>(site, 0xE8);
+  host::Write<uint32_t>(site + 1, target - (site + 5));
+}
+
+std::string MakeRoot() {
+  char pattern[] = "/tmp/quorlan-sim-XXXXXX";
+  const char* made = ::mkdtemp(pattern);
+  if (made == nullptr) throw SimError("cannot create a folder for the simulator");
+  return made;
+}
+
+const char* HostText(uint32_t address) {
+  return static_cast<const char*>(host::Pointer(address));
+}
+
+}  // namespace
+
+Simulator::Simulator(const std::string& root) {
+  AddressSpace::Reset();
+  os_ = std::make_unique<SimPlatform>();
+  host_ = std::make_unique<SimHost>();
+  platform::Install(os_.get());
+  host::Install(host_.get());
+
+  root_ = root.empty() ? MakeRoot() : root;
+  ownsRoot_ = root.empty();
+  folders_ = {root_ + "/user", root_ + "/data", root_ + "/appdata"};
+  for (const std::string* folder : {&folders_.user, &folders_.data, &folders_.appdata}) {
+    std::filesystem::create_directories(*folder);
+  }
+  host_->SetDataFolder(folders_.data);
+
+  os_->createWindow = [this](const char* className, int width, int height, uintptr_t parent) {
+    const uintptr_t window = nextWindow_++;
+    if (std::strcmp(className, kMainWindowClassName) == 0 && mainWindow_ == 0) {
+      mainWindow_ = window;
+    }
+    return window;
+  };
+  os_->windowProcedure = [this](uintptr_t window, uint32_t message, uintptr_t wParam,
+                                intptr_t lParam) {
+    return HostWindowProcedure(window, message, wParam, lParam);
+  };
+  LayOutHostCode();
+}
+
+Simulator::~Simulator() {
+  WaitForWorkers();
+  if (ownsRoot_) {
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+  }
+}
+
+void Simulator::LayOutHostCode() {
+  SimHost& h = *host_;
+  // Call sites the simulated host runs, with their original targets.
+  WriteCall(site::kOpcodeRead, 0x4F98A0);
+  WriteCall(site::kMainLoopTick, kHostMainLoopWork);
+  WriteCall(site::kFrameDraw, kHostFrameCall);
+  WriteCall(site::kFormattedPrint, kHostFormattedPrint);
+  WriteCall(0x4AF699, kHostSpriteDrawA);
+  WriteCall(0x4B0012, kHostSpriteDrawA);
+  WriteCall(0x4AFB8B, kHostSpriteDrawB);
+  WriteCall(0x4B046C, kHostSpriteDrawC);
+  WriteCall(0x4340C4, 0x4B96E0);  // the two status bars' fills
+  WriteCall(0x434276, 0x4B96E0);
+  WriteCall(0x4327E6, 0x4B5990);  // object drawing
+  WriteCall(0x434DFC, 0x4B5990);
+  WriteCall(0x4394FA, 0x4B5990);
+  WriteCall(0x4CFB8A, 0x458200);  // the host's character handler
+
+  // Function pointers the host calls through.
+  host::Write<uint32_t>(site::kCreateWindowSlot, kImportCreateWindow);
+  host::Write<uint32_t>(site::kClockSlot, kHostClock);
+  host::Write<uint32_t>(site::kMenuCommandSlot, 0x44E960);
+  host::Write<uint32_t>(site::kPanelCommandSlot, 0x4D4EA0);
+  std::memcpy(host::Pointer(site::kMainWindowClass), kMainWindowClassName,
+              sizeof(kMainWindowClassName));
+
+  h.DefineFunction(kHostMainLoopWork, [](const uint32_t*, int) { return 0u; });
+  h.DefineFunction(kHostFrameCall, [&h](const uint32_t* args, int count) {
+    host::FrameArgs frame;
+    for (int i = 0; i < count && i < 10; ++i) frame.values[i] = static_cast<int32_t>(args[i]);
+    return static_cast<uint32_t>(h.RendererFrame(h.Renderer(), frame));
+  });
+  h.DefineFunction(kHostFormattedPrint, [](const uint32_t* args, int count) -> uint32_t {
+    if (count < 3 || args[0] == 0 || args[1] == 0) return 0;
+    char* buffer = static_cast<char*>(host::Pointer(args[0]));
+    return static_cast<uint32_t>(std::sprintf(buffer, HostText(args[1]), args[2]));
+  });
+  for (uint32_t sprite : {kHostSpriteDrawA, kHostSpriteDrawB, kHostSpriteDrawC}) {
+    h.DefineFunction(sprite, [&h, sprite](const uint32_t* args, int count) {
+      h.Draws().push_back({"HostSpriteDraw", {static_cast<int32_t>(sprite)}, ""});
+      return 0u;
+    });
+  }
+  h.DefineFunction(kImportCreateWindow, [this](const uint32_t* a, int count) -> uint32_t {
+    if (count < 12) return 0;
+    return static_cast<uint32_t>(os_->CreateWindowExA(
+        a[0], HostText(a[1]), a[2] != 0 ? HostText(a[2]) : "", a[3], static_cast<int>(a[4]),
+        static_cast<int>(a[5]), static_cast<int>(a[6]), static_cast<int>(a[7]), a[8], a[9], a[10],
+        host::Pointer(a[11])));
+  });
+  h.DefineFunction(kHostClock, [this](const uint32_t*, int) {
+    return static_cast<uint32_t>(os_->ClockNow());
+  });
+}
+
+void Simulator::SetScreen(int width, int height) {
+  width_ = width;
+  height_ = height;
+  if (started_ && mainWindow_ != 0) {
+    constexpr uint32_t kWmSize = 0x0005;
+    const intptr_t size = static_cast<intptr_t>((static_cast<uint32_t>(height) << 16) |
+                                                (static_cast<uint32_t>(width) & 0xFFFF));
+    os_->SendWindowMessage(mainWindow_, kWmSize, 0, size);
+  }
+}
+
+void Simulator::Start() {
+  if (started_) return;
+  quorlan::DllMainBody(kModuleHandle, 1, 0);
+  started_ = true;
+  // The host creates its main window through its CreateWindowExA import.
+  constexpr uint32_t kOverlappedWindow = 0x00CF0000;
+  const uint32_t className = AddressSpace::String(kMainWindowClassName);
+  const uint32_t title = AddressSpace::String("Quorlan");
+  host_->ExecutePointer(site::kCreateWindowSlot,
+                        {0, className, title, kOverlappedWindow, 0, 0,
+                         static_cast<uint32_t>(width_), static_cast<uint32_t>(height_), 0, 0,
+                         0x400000, 0});
+}
+
+void Simulator::SetGameState(int32_t state) { HostGameState() = state; }
+
+void Simulator::Frame(int count) {
+  for (int i = 0; i < count; ++i) {
+    host_->Draws().clear();
+    host_->ExecuteCallSite(site::kMainLoopTick, {});
+    host_->ExecuteCallSite(site::kFrameDraw, std::vector<uint32_t>(10, 0));
+  }
+}
+
+std::vector<int> Simulator::ServerMessage(const std::vector<uint8_t>& bytes) {
+  host_->SetMessage(bytes);
+  lastHostOpcodes_.clear();
+  // The host's parsing loop: each opcode it receives it parses (the
+  // simulated parser knows no payloads). A pump that never ends a message
+  // would hang the real client; here it is an error.
+  for (size_t guard = 0; guard <= bytes.size() + 1; ++guard) {
+    const int32_t opcode = static_cast<int32_t>(host_->ExecuteCallSite(site::kOpcodeRead, {}));
+    if (opcode == -1) return lastHostOpcodes_;
+    lastHostOpcodes_.push_back(opcode);
+  }
+  throw SimError("the opcode pump did not end the message");
+}
+
+bool Simulator::WaitForWorkers(int timeoutMs) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (os_->RunningThreads() > 0) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
+}
+
+intptr_t Simulator::HostWindowProcedure(uintptr_t window, uint32_t message, uintptr_t wParam,
+                                        intptr_t lParam) {
+  if (window == mainWindow_) passedMessages_.push_back(message);
+  return 0;
+}
+
+}  // namespace sim

@@ -1,0 +1,89 @@
+#include "host/host_functions.h"
+
+#include <cstdlib>
+
+namespace host {
+namespace {
+HostBackend* installed = nullptr;
+}  // namespace
+
+void Install(HostBackend* backend) { installed = backend; }
+
+HostBackend& Backend() {
+  // A missing backend is a wiring error of the DLL or the simulator.
+  if (installed == nullptr) std::abort();
+  return *installed;
+}
+
+}  // namespace host
+
+using host::Backend;
+
+int32_t HostNextOpcode() { return Backend().NextOpcode(); }
+uint8_t HostReadU8() { return Backend().ReadU8(); }
+uint16_t HostReadU16() { return Backend().ReadU16(); }
+uint32_t HostReadU32() { return Backend().ReadU32(); }
+
+void HostPacketBegin(uint8_t opcode) { Backend().PacketBegin(opcode); }
+void HostPacketAddU8(uint8_t value) { Backend().PacketAddU8(value); }
+void HostPacketAddU16(uint16_t value) { Backend().PacketAddU16(value); }
+void HostPacketAddU32(uint32_t value) { Backend().PacketAddU32(value); }
+void HostPacketAddString(const char* text) { Backend().PacketAddString(text); }
+void HostPacketSend(int32_t always1) { Backend().PacketSend(always1); }
+
+void HostDrawText(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r, int32_t g,
+                  int32_t b, const char* text, int32_t alignment) {
+  Backend().DrawText(surface, x, y, font, r, g, b, text, alignment);
+}
+void HostDrawTextBox(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r, int32_t g,
+                     int32_t b, const char* text, int32_t alignment, int32_t boxX, int32_t boxY,
+                     int32_t boxWidth, int32_t boxHeight) {
+  Backend().DrawTextBox(surface, x, y, font, r, g, b, text, alignment, boxX, boxY, boxWidth,
+                        boxHeight);
+}
+int32_t HostTextWidth(int32_t font, const char* text, int32_t length, int32_t zero) {
+  return Backend().TextWidth(font, text, length, zero);
+}
+void HostDrawSkin(int32_t surface, int32_t x, int32_t y, int32_t sheet, int32_t sourceX,
+                  int32_t sourceY, int32_t width, int32_t height) {
+  Backend().DrawSkin(surface, x, y, sheet, sourceX, sourceY, width, height);
+}
+void HostFillRect(int32_t surface, int32_t x, int32_t y, int32_t width, int32_t height,
+                  int32_t element, int32_t zero1, int32_t zero2) {
+  Backend().FillRect(surface, x, y, width, height, element, zero1, zero2);
+}
+void HostDrawObject(const host::ObjectDrawArgs& args) { Backend().DrawObject(args); }
+void HostDrawCreature(const host::CreatureDrawArgs& args) { Backend().DrawCreature(args); }
+uint32_t HostRenderer() { return Backend().Renderer(); }
+void HostRendererFill(uint32_t renderer, int32_t surface, int32_t x, int32_t y, int32_t width,
+                      int32_t height, int32_t r, int32_t g, int32_t b) {
+  Backend().RendererFill(renderer, surface, x, y, width, height, r, g, b);
+}
+int32_t HostRendererFrame(uint32_t renderer, const host::FrameArgs& args) {
+  return Backend().RendererFrame(renderer, args);
+}
+
+uint32_t HostAlloc(uint32_t size) { return Backend().Alloc(size); }
+const char* HostDataFilePath(int32_t number, int32_t flag) {
+  return Backend().DataFilePath(number, flag);
+}
+void HostLogin(const char* account, const char* password) { Backend().Login(account, password); }
+uint32_t HostCreatureById(uint32_t id) { return Backend().CreatureById(id); }
+void HostAddChild(uint32_t parent, uint32_t child) { Backend().AddChild(parent, child); }
+void HostAddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint) {
+  Backend().AddMenuEntry(menu, command, text, hint);
+}
+bool HostItemTypeFlag(int32_t itemId, int32_t flag) {
+  // The patch table diverts this host function to the appearance store, so
+  // the answer comes from the library's own data either way.
+  return (HostCall(host::addr::kItemTypeFlag,
+                   {static_cast<uint32_t>(itemId), static_cast<uint32_t>(flag)}) &
+          0xFF) != 0;
+}
+
+uint32_t HostCall(uint32_t address, std::initializer_list<uint32_t> args) {
+  return Backend().Call(address, args.begin(), static_cast<int>(args.size()));
+}
+uint32_t HostCallMethod(uint32_t address, uint32_t object, std::initializer_list<uint32_t> args) {
+  return Backend().CallMethod(address, object, args.begin(), static_cast<int>(args.size()));
+}

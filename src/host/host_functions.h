@@ -1,0 +1,98 @@
+// The host client interface under its own names: functions, variables and
+// the fixed addresses the core calls. Everything forwards to the installed
+// HostBackend (host_backend.h).
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "host/host_backend.h"
+#include "host/host_memory.h"
+
+// ---------------------------------------------------------------------------
+// Incoming server message
+int32_t HostNextOpcode();
+uint8_t HostReadU8();
+uint16_t HostReadU16();
+uint32_t HostReadU32();
+
+// ---------------------------------------------------------------------------
+// Outgoing client packet
+void HostPacketBegin(uint8_t opcode);
+void HostPacketAddU8(uint8_t value);
+void HostPacketAddU16(uint16_t value);
+void HostPacketAddU32(uint32_t value);
+void HostPacketAddString(const char* text);
+void HostPacketSend(int32_t always1 = 1);
+
+// ---------------------------------------------------------------------------
+// Drawing
+void HostDrawText(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r, int32_t g,
+                  int32_t b, const char* text, int32_t alignment);
+void HostDrawTextBox(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r, int32_t g,
+                     int32_t b, const char* text, int32_t alignment, int32_t boxX, int32_t boxY,
+                     int32_t boxWidth, int32_t boxHeight);
+int32_t HostTextWidth(int32_t font, const char* text, int32_t length, int32_t zero = 0);
+void HostDrawSkin(int32_t surface, int32_t x, int32_t y, int32_t sheet, int32_t sourceX,
+                  int32_t sourceY, int32_t width, int32_t height);
+void HostFillRect(int32_t surface, int32_t x, int32_t y, int32_t width, int32_t height,
+                  int32_t element, int32_t zero1 = 0, int32_t zero2 = 0);
+void HostDrawObject(const host::ObjectDrawArgs& args);
+void HostDrawCreature(const host::CreatureDrawArgs& args);
+uint32_t HostRenderer();
+void HostRendererFill(uint32_t renderer, int32_t surface, int32_t x, int32_t y, int32_t width,
+                      int32_t height, int32_t r, int32_t g, int32_t b);
+int32_t HostRendererFrame(uint32_t renderer, const host::FrameArgs& args);
+
+// ---------------------------------------------------------------------------
+// Other host functions
+uint32_t HostAlloc(uint32_t size);
+const char* HostDataFilePath(int32_t number, int32_t flag);
+void HostLogin(const char* account, const char* password);
+uint32_t HostCreatureById(uint32_t id);
+void HostAddChild(uint32_t parent, uint32_t child);
+void HostAddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint);
+bool HostItemTypeFlag(int32_t itemId, int32_t flag);
+
+// A host function at a fixed address, cdecl, 32-bit arguments.
+uint32_t HostCall(uint32_t address, std::initializer_list<uint32_t> args = {});
+// A host member function at a fixed address, called on `object`.
+uint32_t HostCallMethod(uint32_t address, uint32_t object, std::initializer_list<uint32_t> args);
+
+// ---------------------------------------------------------------------------
+// Host addresses and variables
+namespace host {
+
+inline constexpr uint32_t kImageBase = 0x400000;
+
+namespace addr {
+// Functions without a name of their own in the host interface.
+inline constexpr uint32_t kOpcode10Notice = 0x404B00;
+inline constexpr uint32_t kItemTypeFlag = 0x500EC0;
+inline constexpr uint32_t kButtonConstruct = 0x47C310;
+inline constexpr uint32_t kCheckBoxConstruct = 0x47CFF0;
+inline constexpr uint32_t kCheckBoxSetChecked = 0x47CFB0;
+inline constexpr uint32_t kCheckBoxChecked = 0x47CFC0;
+inline constexpr uint32_t kCheckBoxPlace = 0x4C4110;
+
+// Variables.
+inline constexpr uint32_t kGameState = 0x79CF28;
+inline constexpr uint32_t kDialogState = 0x79CF88;
+inline constexpr uint32_t kPlayerId = 0x63FE98;
+inline constexpr uint32_t kClockPointer = 0x5B85A0;
+inline constexpr uint32_t kMessageBase = 0x7998AC;
+inline constexpr uint32_t kMessagePos = 0x7998B4;
+inline constexpr uint32_t kFrameTickResult = 0x63DB3C;
+}  // namespace addr
+
+// Game states.
+inline constexpr int32_t kGameStateInGame = 8;
+inline constexpr int32_t kGameStateServerMessages = 6;
+
+}  // namespace host
+
+inline host::Ref<int32_t> HostGameState() { return host::At<int32_t>(host::addr::kGameState); }
+inline host::Ref<int32_t> HostDialogState() { return host::At<int32_t>(host::addr::kDialogState); }
+inline host::Ref<uint32_t> HostMessageBase() { return host::At<uint32_t>(host::addr::kMessageBase); }
+inline host::Ref<uint32_t> HostMessagePos() { return host::At<uint32_t>(host::addr::kMessagePos); }
+inline host::Ref<uint32_t> HostPlayerId() { return host::At<uint32_t>(host::addr::kPlayerId); }

@@ -1,0 +1,48 @@
+#include "host/task_queue.h"
+
+#include <vector>
+
+namespace host {
+namespace {
+
+struct Task {
+  MainThreadTask function;
+  void* first;
+  void* second;
+};
+
+std::mutex* lock = nullptr;
+std::vector<Task>& Tasks() {
+  static std::vector<Task> tasks;
+  return tasks;
+}
+
+}  // namespace
+
+void CreateTaskQueueLock() {
+  if (lock == nullptr) lock = new std::mutex();  // never deleted: no detach
+}
+
+std::mutex& TaskQueueLock() {
+  CreateTaskQueueLock();
+  return *lock;
+}
+
+void RunMainThreadTasks() {
+  std::unique_lock guard(TaskQueueLock());
+  while (!Tasks().empty()) {
+    const Task task = Tasks().back();
+    Tasks().pop_back();
+    guard.unlock();
+    task.function(task.first, task.second);
+    guard.lock();
+  }
+}
+
+}  // namespace host
+
+void PostToMainThread(MainThreadTask function, void* first, void* second) {
+  if (function == nullptr) return;
+  std::lock_guard guard(host::TaskQueueLock());
+  host::Tasks().push_back({function, first, second});
+}

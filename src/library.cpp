@@ -1,0 +1,25 @@
+// The composition root: wires the subsystems and features together at
+// attach (their opcodes, per-game resets, window sets and commands).
+#include "library.h"
+
+#include "host/start_up.h"
+
+namespace quorlan {
+namespace {
+
+void WireSubsystems() {
+  // Subsystems and features register their hooks here as they are built.
+}
+
+}  // namespace
+
+int32_t DllMainBody(uint32_t module, uint32_t reason, uint32_t reserved) {
+  if (reason == host::kProcessAttach) {
+    static bool wired = false;
+    if (!wired) WireSubsystems();
+    wired = true;
+  }
+  return host::LibraryEntryPoint(module, reason, reserved);
+}
+
+}  // namespace quorlan

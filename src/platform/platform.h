@@ -1,0 +1,90 @@
+// The operating-system services the core needs, as one abstract interface.
+//
+// The core never includes <windows.h>: the DLL installs a Win32
+// implementation (backends/win32), the simulator a POSIX one with a virtual
+// clock and fault switches (backends/posix, sim/). Every function may be
+// called from the host's main thread; those marked "any thread" may also be
+// called from workers.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace platform {
+
+// Memory protection values, as the Win32 constants.
+inline constexpr uint32_t kPageReadWrite = 0x04;
+inline constexpr uint32_t kPageExecuteRead = 0x20;
+inline constexpr uint32_t kPageExecuteReadWrite = 0x40;
+
+struct CpuidResult {
+  uint32_t eax = 0, ebx = 0, ecx = 0, edx = 0;
+};
+
+struct WallClock {
+  uint64_t seconds = 0;       // seconds since 1970-01-01 UTC
+  uint32_t milliseconds = 0;  // 0..999
+};
+
+// A read-only view of a whole file. Empty (data == nullptr) when the mapping
+// failed. The view stays valid until UnmapFile.
+struct MappedFile {
+  const uint8_t* data = nullptr;
+  uint64_t size = 0;
+  uintptr_t handle = 0;  // backend bookkeeping
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Changes the protection of [address, address + size) and stores the old
+  // protection in *oldProtection. Returns false when the change failed.
+  virtual bool VirtualProtect(uint32_t address, uint32_t size, uint32_t newProtection,
+                              uint32_t* oldProtection) = 0;
+
+  // CPUID of the processor the host runs on (any thread).
+  virtual CpuidResult Cpuid(uint32_t leaf) = 0;
+
+  // Starts a detached thread that runs `body` once and ends with its result
+  // as the exit code (any thread). The thread
+  // must not be waited for: the start-up sequence runs under the loader lock.
+  virtual void StartThread(std::function<uint32_t()> body) = 0;
+  virtual void Sleep(uint32_t milliseconds) = 0;  // any thread
+
+  // High-resolution counter; both return false when unavailable.
+  virtual bool QueryPerformanceFrequency(int64_t* frequency) = 0;
+  virtual bool QueryPerformanceCounter(int64_t* counter) = 0;
+  virtual WallClock Now() = 0;  // any thread
+
+  // Base address of the host's main module (GetModuleHandleA(NULL)).
+  virtual uint32_t HostModuleBase() = 0;
+
+  // A line for an attached debugger (OutputDebugStringA).
+  virtual void DebugOutput(const std::string& text) = 0;
+
+  // Read-only mapping of a whole file; see MappedFile.
+  virtual MappedFile MapFile(const std::string& path) = 0;
+  virtual void UnmapFile(MappedFile& file) = 0;
+
+  // Key state of a virtual key as GetKeyState reports it (bit 0x8000: down).
+  virtual int16_t KeyState(int virtualKey) = 0;
+
+  // SendMessageA to a window of the host.
+  virtual intptr_t SendWindowMessage(uintptr_t window, uint32_t message, uintptr_t wParam,
+                                     intptr_t lParam) = 0;
+
+  // CreateWindowExA with the host's twelve arguments; 0 on failure.
+  virtual uintptr_t CreateWindowExA(uint32_t exStyle, const char* className,
+                                    const char* windowName, uint32_t style, int x, int y,
+                                    int width, int height, uintptr_t parent, uintptr_t menu,
+                                    uintptr_t instance, void* param) = 0;
+};
+
+// The platform installed by the backend before the entry point runs.
+// REQUIRES: Install was called before any other core code runs.
+void Install(Platform* platform);
+Platform& Get();
+
+}  // namespace platform
