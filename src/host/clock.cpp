@@ -3,6 +3,7 @@
 #include <atomic>
 #include <mutex>
 
+#include "host/clock.h"
 #include "host/handlers.h"
 #include "platform/platform.h"
 
@@ -46,7 +47,7 @@ const ClockBase& Base() {
 }  // namespace
 
 namespace host {
-// Forgets the clock's choice so the next call chooses again (tests only).
+
 void ResetClockForTests() {
   std::lock_guard guard(chooseLock);
   chosen.store(false);
