@@ -85,6 +85,19 @@ uintptr_t SimPlatform::CreateWindowExA(uint32_t exStyle, const char* className,
   return createWindow(className, width, height, parent);
 }
 
+bool SimPlatform::GetClipboardText(std::string* text) {
+  if (clipboardFailing || !clipboardHasText) return false;
+  *text = clipboard;
+  return true;
+}
+
+bool SimPlatform::SetClipboardText(const std::string& text) {
+  if (clipboardFailing) return false;
+  clipboard = text;
+  clipboardHasText = true;
+  return true;
+}
+
 void SimPlatform::SetProtectFailure(std::function<bool(uint32_t)> fails) {
   std::lock_guard guard(lock_);
   protectFails_ = std::move(fails);

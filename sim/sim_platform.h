@@ -39,6 +39,9 @@ class SimPlatform : public posix::PosixPlatform {
   int16_t KeyState(int virtualKey) override;
   intptr_t SendWindowMessage(uintptr_t window, uint32_t message, uintptr_t wParam,
                              intptr_t lParam) override;
+  void SetCursor(platform::Cursor cursor) override { cursor_ = cursor; }
+  bool GetClipboardText(std::string* text) override;
+  bool SetClipboardText(const std::string& text) override;
   uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
                             uint32_t style, int x, int y, int width, int height, uintptr_t parent,
                             uintptr_t menu, uintptr_t instance, void* param) override;
@@ -57,6 +60,12 @@ class SimPlatform : public posix::PosixPlatform {
   void ClearProtectCalls();
   std::vector<std::string> TakeDebugOutput();
   void HoldKey(int virtualKey, bool held);
+  platform::Cursor CurrentCursor() const { return cursor_; }
+  // The clipboard as the scenario sets and checks it; `failing` makes every
+  // clipboard call fail as if it could not be opened.
+  std::string clipboard;
+  bool clipboardHasText = false;
+  bool clipboardFailing = false;
 
   // The simulated host's window procedure and window creation.
   std::function<intptr_t(uintptr_t, uint32_t, uintptr_t, intptr_t)> windowProcedure;
@@ -78,6 +87,7 @@ class SimPlatform : public posix::PosixPlatform {
   std::function<bool(uint32_t)> protectFails_;
   std::vector<std::string> debugOutput_;
   std::set<int> heldKeys_;
+  platform::Cursor cursor_ = platform::Cursor::Arrow;
 };
 
 }  // namespace sim

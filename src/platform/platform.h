@@ -35,6 +35,9 @@ struct MappedFile {
   uintptr_t handle = 0;  // backend bookkeeping
 };
 
+// Mouse cursor shapes the toolkit sets.
+enum class Cursor : uint8_t { Arrow, SizeNorthSouth };
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -74,6 +77,14 @@ class Platform {
   // SendMessageA to a window of the host.
   virtual intptr_t SendWindowMessage(uintptr_t window, uint32_t message, uintptr_t wParam,
                                      intptr_t lParam) = 0;
+
+  // The mouse cursor shape (SetCursor with a standard cursor).
+  virtual void SetCursor(Cursor cursor) = 0;
+
+  // The clipboard's plain text (CF_TEXT). Reading fails when the clipboard
+  // cannot be opened or holds no text; writing replaces its content.
+  virtual bool GetClipboardText(std::string* text) = 0;
+  virtual bool SetClipboardText(const std::string& text) = 0;
 
   // CreateWindowExA with the host's twelve arguments; 0 on failure.
   virtual uintptr_t CreateWindowExA(uint32_t exStyle, const char* className,
