@@ -1,0 +1,25 @@
+// The DLL's entry point. The host process loads the library and the loader
+// calls DllMain; everything the library does starts here (see library.h).
+#include <windows.h>
+
+#include "library.h"
+#include "win32_host.h"
+#include "win32_platform.h"
+
+namespace {
+
+// Stateless and constant-initialised: valid before the C runtime has run
+// any constructor, and never torn down before the process ends.
+constinit win32::Win32Platform thePlatform;
+constinit win32::Win32Host theHost;
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) {
+  // Installing is two pointer stores, so it is simply done for every
+  // reason: whichever call comes first, the core finds its backends.
+  platform::Install(&thePlatform);
+  host::Install(&theHost);
+  return quorlan::DllMainBody(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(module)), reason,
+                              static_cast<uint32_t>(reinterpret_cast<uintptr_t>(reserved)));
+}

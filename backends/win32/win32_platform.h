@@ -1,0 +1,50 @@
+// platform::Platform on Win32: the services the core needs inside the host
+// process (memory protection, threads, clocks, file mapping, user32 calls).
+//
+// The class holds no state, so one static instance is constant-initialised
+// and can be installed from DllMain before the C runtime has run anything.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace win32 {
+
+class Win32Platform final : public platform::Platform {
+ public:
+  constexpr Win32Platform() = default;
+
+  bool VirtualProtect(uint32_t address, uint32_t size, uint32_t newProtection,
+                      uint32_t* oldProtection) override;
+  platform::CpuidResult Cpuid(uint32_t leaf) override;
+  // CreateThread; the handle is closed at once and the thread never waited
+  // for (this runs under the loader lock at attach). The thread itself
+  // starts only once the loader lock is released.
+  void StartThread(std::function<uint32_t()> body) override;
+  void Sleep(uint32_t milliseconds) override;
+  bool QueryPerformanceFrequency(int64_t* frequency) override;
+  bool QueryPerformanceCounter(int64_t* counter) override;
+  platform::WallClock Now() override;
+  uint32_t HostModuleBase() override;
+  void DebugOutput(const std::string& text) override;
+  // A zero-size file (CreateFileMappingA refuses those) maps to an empty,
+  // non-null view with no handle to release, as in the POSIX backend; only
+  // a file that cannot be opened, sized or mapped gives data == nullptr.
+  // `handle` is the mapping handle; the file handle is closed once the
+  // mapping holds the file.
+  platform::MappedFile MapFile(const std::string& path) override;
+  void UnmapFile(platform::MappedFile& file) override;
+  int16_t KeyState(int virtualKey) override;
+  intptr_t SendWindowMessage(uintptr_t window, uint32_t message, uintptr_t wParam,
+                             intptr_t lParam) override;
+  // A standard system cursor (LoadCursorA(NULL, ...) then SetCursor).
+  void SetCursor(platform::Cursor cursor) override;
+  // CF_TEXT through the clipboard (win32_clipboard.cpp). Writing makes the
+  // calling thread's active window (the host's main window) the owner.
+  bool GetClipboardText(std::string* text) override;
+  bool SetClipboardText(const std::string& text) override;
+  uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
+                            uint32_t style, int x, int y, int width, int height, uintptr_t parent,
+                            uintptr_t menu, uintptr_t instance, void* param) override;
+};
+
+}  // namespace win32
