@@ -9,7 +9,8 @@
 namespace {
 
 // Stateless and constant-initialised: valid before the C runtime has run
-// any constructor, and never torn down before the process ends.
+// any constructor. The runtime destroys them only after the last DllMain
+// call (process detach), when no host thread calls into the library.
 constinit win32::Win32Platform thePlatform;
 constinit win32::Win32Host theHost;
 
