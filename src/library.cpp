@@ -3,12 +3,17 @@
 #include "library.h"
 
 #include "host/start_up.h"
+#include "protocol/message_hooks.h"
 
 namespace quorlan {
 namespace {
 
 void WireSubsystems() {
   // Subsystems and features register their hooks here as they are built.
+  // Server messages: the dispatcher's own opcodes first; each feature then
+  // adds its opcodes (protocol::RegisterOpcode) and its refresh points
+  // (protocol/message_hooks.h).
+  protocol::RegisterDispatcherOpcodes();
 }
 
 }  // namespace

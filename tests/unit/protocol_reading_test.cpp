@@ -1,0 +1,140 @@
+// Reading payload fields, and the experience print of OnCallSite55A147.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "host/handlers.h"
+#include "host/host_functions.h"
+#include "host/library_data.h"
+#include "protocol/digit_grouping.h"
+#include "protocol/experience_print.h"
+#include "protocol/message_reader.h"
+#include "protocol/shared_values.h"
+#include "sim/address_space.h"
+#include "sim/simulator.h"
+
+namespace {
+
+TEST(DigitGrouping, GroupsOfThreeFromTheRight) {
+  const std::pair<uint64_t, const char*> cases[] = {
+      {0, "0"},
+      {999, "999"},
+      {1000, "1,000"},
+      {12345, "12,345"},
+      {100000, "100,000"},
+      {1000000, "1,000,000"},
+      {2147483647, "2,147,483,647"},
+      {UINT64_MAX, "18,446,744,073,709,551,615"},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(protocol::GroupDigits(value), text);
+}
+
+TEST(ExperiencePrint, LowWordOfTheExperienceStandsForTheWholeExperience) {
+  using protocol::ExperienceAwareNumber;
+  const uint64_t experience = 0x100000005ULL;  // 4,294,967,301: low word 5
+  EXPECT_EQ(ExperienceAwareNumber(5, experience), "4,294,967,301");
+  EXPECT_EQ(ExperienceAwareNumber(6, experience), "6");
+  EXPECT_EQ(ExperienceAwareNumber(999, experience), "999");
+  EXPECT_EQ(ExperienceAwareNumber(1000, experience), "1,000");
+  EXPECT_EQ(ExperienceAwareNumber(-5, experience), "-5");
+  EXPECT_EQ(ExperienceAwareNumber(INT32_MIN, experience), "-2147483648");
+  // A low word with its top bit set arrives as a negative "%d" value.
+  EXPECT_EQ(ExperienceAwareNumber(-1, 0x2FFFFFFFFULL), "12,884,901,887");
+  EXPECT_EQ(ExperienceAwareNumber(0, 0), "0");
+}
+
+class MessageReading : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    simulator.Start();
+    protocol::ResetSharedValuesForTests();
+  }
+  void TearDown() override { protocol::ResetSharedValuesForTests(); }
+  // The message as the host holds it, read position at its start.
+  void Hold(const std::vector<uint8_t>& bytes) { simulator.Host().SetMessage(bytes); }
+
+  sim::Simulator simulator;
+};
+
+TEST_F(MessageReading, CompositeFields) {
+  Hold({0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0xAA, 0x34, 0x12, 0x11, 0x22, 0x33, 0x44,
+        0x02, 0x00, 'h', 'i', 0x00, 0x00, 0x99});
+  EXPECT_EQ(ReadU64(), 0x0807060504030201ULL);
+  EXPECT_EQ(ReadU8AndU16(), 0x123400AAu);
+  EXPECT_EQ(ReadU16SkipU16(), 0x2211u);
+  EXPECT_EQ(ReadString(), "hi");
+  EXPECT_EQ(ReadString(), "");
+  EXPECT_EQ(HostReadU8(), 0x99);
+}
+
+TEST(StringBounds, NeverPastTheBufferEnd) {
+  const uint32_t base = 0x1000;
+  const uint64_t end = base + 100;
+  struct Case {
+    uint32_t position, length, available;
+  };
+  for (const Case c : {Case{0, 100, 100}, Case{0, 101, 100}, Case{99, 1, 1}, Case{99, 2, 1},
+                       Case{100, 1, 0}, Case{150, 5, 0}, Case{10, 0xFFFF, 90}}) {
+    const auto span = protocol::BoundedStringSpan(base, c.position, c.length, end);
+    EXPECT_EQ(span.start, uint64_t{base} + c.position);
+    EXPECT_EQ(span.available, c.available) << c.position << "+" << c.length;
+  }
+  // base + position beyond 32 bits must not wrap around into the buffer.
+  EXPECT_EQ(protocol::BoundedStringSpan(0xFFFFFFF0, 0x20, 4, 0xFFFFFFF8).available, 0u);
+}
+
+TEST_F(MessageReading, BufferEndDependsOnWhereTheMessageLies) {
+  const uint32_t buffer = host::AddressOf(LargeMessageBuffer());
+  EXPECT_EQ(protocol::MessageBufferEnd(buffer), buffer + uint64_t{host::kLargeMessageBufferSize});
+  EXPECT_EQ(protocol::MessageBufferEnd(buffer + 6), buffer + uint64_t{host::kLargeMessageBufferSize});
+  // A message elsewhere gets the same size from its own start.
+  EXPECT_EQ(protocol::MessageBufferEnd(0x20001000), 0x20001000 + uint64_t{host::kLargeMessageBufferSize});
+}
+
+TEST_F(MessageReading, StringRunningPastTheBufferYieldsOnlyItsBytes) {
+  std::vector<uint8_t> message(host::kLargeMessageBufferSize, 'x');
+  const uint32_t at = host::kLargeMessageBufferSize - 10;
+  message[at] = 0xFF;  // claims 65,535 bytes, 8 remain
+  message[at + 1] = 0xFF;
+  Hold(message);
+  HostMessagePos() = at;
+  const std::string text = ReadString();
+  EXPECT_EQ(text, std::string(8, 'x'));
+  EXPECT_EQ(HostMessagePos(), host::kLargeMessageBufferSize);
+  EXPECT_EQ(ReadString().size(), 0u);  // nothing left to take from
+}
+
+TEST_F(MessageReading, ExperiencePrintThroughThePatchedCallSite) {
+  // The host's sprintf at 0x55A147 now reaches the library (entry 53a).
+  const uint32_t buffer = sim::AddressSpace::Allocate(64);
+  const uint32_t plain = sim::AddressSpace::String("%d");
+  const uint32_t other = sim::AddressSpace::String("Level %d");
+  const auto print = [&](uint32_t format, uint32_t value) {
+    simulator.Host().ExecuteCallSite(0x55A147, {buffer, format, value});
+    return std::string(static_cast<const char*>(host::Pointer(buffer)));
+  };
+  EXPECT_EQ(print(plain, 1234567), "1,234,567");
+  EXPECT_EQ(print(other, 1234567), "Level 1234567");
+
+  std::vector<uint8_t> statistics(53, 0);
+  statistics[0] = 160;
+  statistics[13] = 0x10;  // experience 0x0000000400000010
+  statistics[17] = 0x04;
+  simulator.SetGameState(8);
+  simulator.ServerMessage(statistics);
+  EXPECT_EQ(print(plain, 0x10), "17,179,869,200");
+  EXPECT_EQ(print(plain, 0x11), "17");
+}
+
+TEST(ExperiencePrint, OtherFormatsArePrintedWithTheirArguments) {
+  protocol::ResetSharedValuesForTests();  // experience 0: low word 0
+  char buffer[64];
+  EXPECT_EQ(OnCallSite55A147(buffer, "%d%%", 5000), 5);
+  EXPECT_STREQ(buffer, "5000%");
+  EXPECT_EQ(OnCallSite55A147(buffer, "%s: %d", "Exp", 7), 6);
+  EXPECT_STREQ(buffer, "Exp: 7");
+  EXPECT_EQ(OnCallSite55A147(buffer, "%d", 1000), 5);
+  EXPECT_STREQ(buffer, "1,000");
+}
+
+}  // namespace
