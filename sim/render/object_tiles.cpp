@@ -1,0 +1,57 @@
+#include "sim/render/object_tiles.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "sim/render/shapes.h"
+#include "sim/render/tiny_digits.h"
+
+namespace sim {
+namespace {
+
+constexpr Rgba kLabel{245, 245, 240, 255};
+
+}  // namespace
+
+void DrawObjectTile(Framebuffer& fb, int64_t x, int64_t y, int64_t size, int64_t objectId) {
+  const Rect r{x, y, size, size};
+  if (r.Empty()) return;
+  const Rgba color = ColorForNumber(objectId);
+  // A bevelled block in the object's colour, lighter towards the top left.
+  const int64_t span = std::max<int64_t>(size * 2 - 2, 1);
+  fb.Paint(r, [&](int64_t u, int64_t v) {
+    return std::optional<Rgba>(Shade(color, static_cast<int>(125 - (u + v) * 50 / span)));
+  });
+  fb.Outline(r, Shade(color, 40));
+  DrawTinyDigitsCentred(fb, r, std::to_string(objectId), kLabel, 2);
+}
+
+void DrawCreatureTile(Framebuffer& fb, const Rect& r, int64_t lookType, Rgba tint) {
+  if (r.Empty()) return;
+  const Rgba back = Shade(ColorForNumber(lookType), 60);
+  const int64_t w = r.w, h = r.h;
+  fb.Paint(r, [&](int64_t u, int64_t v) -> std::optional<Rgba> {
+    // A head and a body, scaled to the tile.
+    const double dx = u + 0.5 - w / 2.0, dy = v + 0.5 - h / 4.0;
+    const double radius = std::min(w, h) / 6.0;
+    const bool head = dx * dx + dy * dy <= radius * radius;
+    const bool body = v > h * 4 / 10 && v < h * 9 / 10 && std::abs(dx) <= w * 0.3;
+    return head || body ? Mix(back, tint, 150) : back;
+  });
+  fb.Outline(r, Shade(back, 50));
+  const int64_t labelH = std::min<int64_t>(r.h, 9);
+  DrawTinyDigitsCentred(fb, {r.x, r.y + r.h - labelH, r.w, labelH}, std::to_string(lookType),
+                        kLabel, 1);
+}
+
+void DrawSpriteMark(Framebuffer& fb, int index, int64_t routine) {
+  char hex[16];
+  std::snprintf(hex, sizeof(hex), "%X", static_cast<unsigned>(routine & 0xFFF));
+  const Rect r{4 + static_cast<int64_t>(index % 64) * 18, 4 + static_cast<int64_t>(index / 64) * 12,
+               16, 9};
+  fb.Fill(r, {30, 30, 60, 200});
+  DrawTinyDigitsCentred(fb, r, hex, {190, 200, 255, 255}, 1);
+}
+
+}  // namespace sim
