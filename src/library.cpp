@@ -2,6 +2,7 @@
 // attach (their opcodes, per-game resets, window sets and commands).
 #include "library.h"
 
+#include "gui/window_sets.h"
 #include "host/start_up.h"
 #include "protocol/message_hooks.h"
 
@@ -10,6 +11,8 @@ namespace {
 
 void WireSubsystems() {
   // Subsystems and features register their hooks here as they are built.
+  // The window manager's sets are drawn from the frame hooks.
+  gui::InstallWindowSets();
   // Server messages: the dispatcher's own opcodes first; each feature then
   // adds its opcodes (protocol::RegisterOpcode) and its refresh points
   // (protocol/message_hooks.h).

@@ -1,0 +1,220 @@
+// GUI_Dialog placement, drawing and input rules, and the window sets that
+// the frame draws.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "gui/dialog.h"
+#include "gui/screen.h"
+#include "gui/widgets.h"
+#include "gui/window.h"
+#include "gui/window_sets.h"
+#include "gui_probe.h"
+#include "host/frame_hooks.h"
+#include "host/host_functions.h"
+#include "sim/simulator.h"
+
+namespace {
+
+TEST(GuiDialogPlace, EveryKindOnAn1024By768Screen) {
+  struct Case {
+    int32_t kind, x, y;
+  };
+  // A 200 x 100 dialog.
+  for (const Case c : {Case{0, 410, 334}, Case{1, 409, 0}, Case{2, 109, 664}, Case{3, 565, 664},
+                       Case{4, 739, 664}, Case{5, 804, 153}, Case{6, 412, 334}}) {
+    GUI_Dialog dialog(0, 0, 200, 100, "d", c.kind);
+    dialog.Place(1024, 768);
+    EXPECT_EQ(dialog.x, c.x) << "kind " << c.kind;
+    EXPECT_EQ(dialog.y, c.y) << "kind " << c.kind;
+  }
+}
+
+TEST(GuiDialogPlace, NegativePositionsBecomeZero) {
+  GUI_Dialog dialog(0, 0, 900, 700, "d", 2);
+  dialog.Place(640, 480);
+  EXPECT_EQ(dialog.x, 0);
+  EXPECT_EQ(dialog.y, 0);
+}
+
+class GuiDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ClientWidth = 800;
+    ClientHeight = 600;
+    gui::hooks::loginEscape = nullptr;
+  }
+  void TearDown() override {
+    gui::DestroyWindowList();
+    gui::DestroyModalDialog();
+    gui::DestroySetAsideDialog();
+  }
+  Probe* AddProbe(GUI_Dialog& d, int32_t x, int32_t y, int32_t id) {
+    auto* p = new Probe(x, y, 20, 20, id, &log);
+    d.AddChild(p);
+    return p;
+  }
+  sim::Simulator simulator;
+  std::vector<std::string> log;
+};
+
+TEST_F(GuiDialog, KindOneHasNoTitleBar) {
+  GUI_Dialog top(10, 0, 100, 50, "Top", 1);
+  top.Draw();
+  GUI_Dialog titled(10, 0, 100, 50, "Titled", 0);
+  titled.Draw();
+  std::vector<int32_t> fills;
+  std::vector<std::string> texts;
+  for (const auto& d : simulator.Host().Draws()) {
+    if (d.name == "HostFillRect") fills.push_back(d.args[5]);
+    if (d.name == "HostDrawText") texts.push_back(d.text);
+  }
+  EXPECT_EQ(fills, (std::vector<int32_t>{51, 47, 50, 48, 51, 49, 43, 44, 47, 50, 48}));
+  EXPECT_EQ(texts, (std::vector<std::string>{"Titled"}));
+}
+
+TEST_F(GuiDialog, OnlyFreelyPlacedKindsDrag) {
+  for (int32_t kind : {0, 4, 5, 7}) {
+    GUI_Dialog dialog(100, 100, 200, 100, "d", kind);
+    dialog.OnMouseDown(150, 105);
+    dialog.OnMouseMove(170, 125);
+    EXPECT_EQ(dialog.x, kind > 4 ? 120 : 100) << kind;
+  }
+}
+
+TEST_F(GuiDialog, EnterClicksTheDefaultButtonEscapeTheCancelButton) {
+  GUI_Dialog dialog(0, 0, 300, 200, "d", 7);
+  AddProbe(dialog, 10, 30, 2000);
+  AddProbe(dialog, 40, 30, 2001);
+  dialog.OnKeyDown(0x0D, 0);
+  dialog.OnKeyDown(0x1B, 0);
+  EXPECT_EQ(log, (std::vector<std::string>{"2000 down 10,30", "2000 up 10,30", "2001 down 40,30",
+                                           "2001 up 40,30"}));
+}
+
+TEST_F(GuiDialog, EscapeWithoutCancelButtonRunsTheLoginEscape) {
+  static int escapes = 0;
+  escapes = 0;
+  gui::hooks::loginEscape = [] { ++escapes; };
+  GUI_Dialog dialog(0, 0, 300, 200, "d", 0);
+  dialog.OnKeyDown(0x1B, 0);
+  EXPECT_EQ(escapes, 1);
+}
+
+TEST_F(GuiDialog, LoginEnterRules) {
+  auto* login = gui::AppendToWindowList(std::make_unique<GUI_Dialog>(0, 0, 232, 185, "Login", 0));
+  auto* account = new GUI_TextBox(10, 30, 100, 16, "", 3000, 255, 255, 255);
+  auto* password = new GUI_TextBox(10, 60, 100, 16, "", 3001, 255, 255, 255);
+  account->maxLength = 30;
+  password->maxLength = 30;
+  login->AddChild(account);
+  login->AddChild(password);
+  AddProbe(*login, 10, 100, 100);
+
+  login->OnKeyDown(0x0D, 0);  // empty fields, no saved accounts: the login button
+  EXPECT_EQ(log.front(), "100 down 10,100");
+  log.clear();
+
+  auto* accounts =
+      gui::AppendToWindowList(std::make_unique<GUI_Dialog>(500, 100, 200, 300, "Saved", 5));
+  AddProbe(*accounts, 10, 250, 201);
+  AddProbe(*accounts, 10, 30, 202);
+  login->OnKeyDown(0x0D, 0);  // the saved accounts' choose button instead
+  EXPECT_EQ(log.front(), "201 down 510,350");
+  log.clear();
+
+  account->SetText("bob", true);
+  password->SetText("secret", true);
+  login->OnKeyDown(0x0D, 0);  // both fields filled: log in
+  EXPECT_EQ(log.front(), "100 down 10,100");
+  log.clear();
+
+  accounts->OnKeyDown(0x28, 0);  // Down goes to the list
+  EXPECT_EQ(log, (std::vector<std::string>{"202 key 40,0"}));
+}
+
+TEST_F(GuiDialog, MouseDownFocusesTheTopmostChildUnderThePoint) {
+  GUI_Dialog dialog(0, 0, 300, 200, "d", 0);
+  AddProbe(dialog, 10, 30, 1);
+  AddProbe(dialog, 15, 35, 2);  // overlaps and is on top
+  dialog.OnMouseDown(20, 40);
+  dialog.OnMouseUp(20, 40);
+  EXPECT_EQ(log, (std::vector<std::string>{"2 down 20,40", "2 up 20,40"}));
+}
+
+TEST_F(GuiDialog, ModalSlotSetsAsideAndRestores) {
+  static std::vector<std::string>* destroyed = nullptr;
+  destroyed = &log;
+  auto make = [](const char* title) {
+    auto d = std::make_unique<GUI_Dialog>(0, 0, 100, 100, title, 0);
+    d->onDestroyed = [](GUI_Dialog* dialog) { destroyed->push_back(dialog->title); };
+    return d;
+  };
+  gui::SetModalDialog(make("Store"));
+  gui::StackModalDialog(make("Gift"));
+  EXPECT_EQ(gui::ModalDialog()->title, "Gift");
+  EXPECT_EQ(gui::SetAsideDialog()->title, "Store");
+  gui::StackModalDialog(make("Message"));  // the store set aside before is destroyed
+  EXPECT_EQ(log, (std::vector<std::string>{"Store"}));
+  EXPECT_EQ(gui::RestoreSetAsideDialog()->title, "Gift");
+  EXPECT_EQ(log, (std::vector<std::string>{"Store", "Message"}));
+  EXPECT_EQ(gui::SetAsideDialog(), nullptr);
+}
+
+class WindowSets : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host::ClearFrameHooksForTests();
+    gui::InstallWindowSets();
+    simulator.Start();
+    ClientWidth = 800;
+    ClientHeight = 600;
+  }
+  void TearDown() override {
+    for (int i = 0; i < gui::kSingletonCount; ++i) {
+      gui::RegisterSingleton(static_cast<gui::Singleton>(i), nullptr);
+    }
+    gui::DestroyWindowList();
+    gui::DestroyModalDialog();
+  }
+  std::vector<std::string> TextsDrawn() {
+    std::vector<std::string> texts;
+    for (const auto& d : simulator.Host().Draws()) {
+      if (d.name == "HostDrawText") texts.push_back(d.text);
+    }
+    return texts;
+  }
+  sim::Simulator simulator;
+};
+
+TEST_F(WindowSets, TheFrameDrawsModalThenSingletonsInDrawOrderThenTheLoginList) {
+  static GUI_Window* kill = nullptr;
+  static GUI_Window* exp = nullptr;
+  static GUI_Window* npc = nullptr;
+  kill = new GUI_Window(0, 0, 100, 100, "Kill Tracker", 0, false);
+  exp = new GUI_Window(0, 0, 100, 100, "Exp Tracker", 0, false);
+  npc = new GUI_Window(0, 0, 100, 100, "NPC Trade", 0, false);
+  npc->open = 0;  // hidden windows are not drawn
+  gui::RegisterSingleton(gui::Singleton::KillTracker, &kill);
+  gui::RegisterSingleton(gui::Singleton::ExpTracker, &exp);
+  gui::RegisterSingleton(gui::Singleton::NpcTrade, &npc);
+  gui::SetModalDialog(std::make_unique<GUI_Dialog>(0, 0, 100, 100, "Prey", 0));
+  gui::AppendToWindowList(std::make_unique<GUI_Dialog>(0, 0, 100, 100, "Journey", 0));
+  HostDialogState() = 11;
+
+  simulator.Frame();
+  EXPECT_EQ(TextsDrawn(), (std::vector<std::string>{"Prey", "Exp Tracker", "Kill Tracker", "Journey"}));
+  EXPECT_EQ(HostDialogState(), 0);
+  delete kill;
+  delete exp;
+  delete npc;
+}
+
+TEST_F(WindowSets, CrossingTheInGameStateDestroysTheModalDialog) {
+  gui::SetModalDialog(std::make_unique<GUI_Dialog>(0, 0, 100, 100, "Prey", 0));
+  simulator.SetGameState(8);
+  simulator.Frame();
+  EXPECT_EQ(gui::ModalDialog(), nullptr);
+}
+
+}  // namespace
