@@ -71,10 +71,50 @@ int16_t SimPlatform::KeyState(int virtualKey) {
   return heldKeys_.count(virtualKey) != 0 ? static_cast<int16_t>(0x8000) : 0;
 }
 
+namespace {
+// The value SubclassWindow hands out for "the host's own procedure".
+constexpr uintptr_t kHostProcedure = 1;
+}  // namespace
+
 intptr_t SimPlatform::SendWindowMessage(uintptr_t window, uint32_t message, uintptr_t wParam,
                                         intptr_t lParam) {
-  if (!windowProcedure) return 0;
-  return windowProcedure(window, message, wParam, lParam);
+  if (exited_) return 0;  // the process has ended: no window receives anything
+  auto it = procedures_.find(window);
+  if (it != procedures_.end()) return it->second(window, message, wParam, lParam);
+  return hostWindowProcedure ? hostWindowProcedure(window, message, wParam, lParam) : 0;
+}
+
+uintptr_t SimPlatform::SubclassWindow(uintptr_t window, platform::WindowProcedure procedure,
+                                      bool unicode) {
+  auto it = procedures_.find(window);
+  const uintptr_t previous =
+      it == procedures_.end() ? kHostProcedure : reinterpret_cast<uintptr_t>(it->second);
+  procedures_[window] = procedure;
+  return previous;
+}
+
+intptr_t SimPlatform::CallWindowProcedure(uintptr_t previous, uintptr_t window, uint32_t message,
+                                          uintptr_t wParam, intptr_t lParam, bool unicode) {
+  if (previous == kHostProcedure) {
+    return hostWindowProcedure ? hostWindowProcedure(window, message, wParam, lParam) : 0;
+  }
+  if (previous == 0) return 0;
+  return reinterpret_cast<platform::WindowProcedure>(previous)(window, message, wParam, lParam);
+}
+
+void SimPlatform::ClientToScreen(uintptr_t window, int32_t* x, int32_t* y) {
+  *x += clientOriginX;
+  *y += clientOriginY;
+}
+
+void SimPlatform::KeybdEvent(uint8_t virtualKey, bool up) {
+  syntheticKeys_.push_back({virtualKey, up});
+}
+
+void SimPlatform::ExitProcess(uint32_t code) {
+  if (exited_) return;
+  exitCode_ = code;
+  exited_ = true;
 }
 
 uintptr_t SimPlatform::CreateWindowExA(uint32_t exStyle, const char* className,

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <set>
 #include <string>
@@ -42,6 +43,17 @@ class SimPlatform : public posix::PosixPlatform {
   void SetCursor(platform::Cursor cursor) override { cursor_ = cursor; }
   bool GetClipboardText(std::string* text) override;
   bool SetClipboardText(const std::string& text) override;
+  uintptr_t SubclassWindow(uintptr_t window, platform::WindowProcedure procedure,
+                           bool unicode) override;
+  intptr_t CallWindowProcedure(uintptr_t previous, uintptr_t window, uint32_t message,
+                               uintptr_t wParam, intptr_t lParam, bool unicode) override;
+  bool IsWindowUnicode(uintptr_t window) override { return unicodeWindows; }
+  void SetCapture(uintptr_t window) override { captured_ = window; }
+  void ReleaseCapture() override { captured_ = 0; }
+  void ClientToScreen(uintptr_t window, int32_t* x, int32_t* y) override;
+  int16_t AsyncKeyState(int virtualKey) override { return KeyState(virtualKey); }
+  void KeybdEvent(uint8_t virtualKey, bool up) override;
+  void ExitProcess(uint32_t code) override;
   uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
                             uint32_t style, int x, int y, int width, int height, uintptr_t parent,
                             uintptr_t menu, uintptr_t instance, void* param) override;
@@ -61,14 +73,22 @@ class SimPlatform : public posix::PosixPlatform {
   std::vector<std::string> TakeDebugOutput();
   void HoldKey(int virtualKey, bool held);
   platform::Cursor CurrentCursor() const { return cursor_; }
+  uintptr_t CapturedWindow() const { return captured_; }
+  // Synthetic key presses: (virtual key, up) in order.
+  std::vector<std::pair<uint8_t, bool>>& SyntheticKeys() { return syntheticKeys_; }
+  bool Exited() const { return exited_; }
+  uint32_t ExitCode() const { return exitCode_; }
+  // Where the client area's origin lies on the screen.
+  int32_t clientOriginX = 8, clientOriginY = 31;
+  bool unicodeWindows = false;
   // The clipboard as the scenario sets and checks it; `failing` makes every
   // clipboard call fail as if it could not be opened.
   std::string clipboard;
   bool clipboardHasText = false;
   bool clipboardFailing = false;
 
-  // The simulated host's window procedure and window creation.
-  std::function<intptr_t(uintptr_t, uint32_t, uintptr_t, intptr_t)> windowProcedure;
+  // The simulated host's own window procedure, and its window creation.
+  std::function<intptr_t(uintptr_t, uint32_t, uintptr_t, intptr_t)> hostWindowProcedure;
   std::function<uintptr_t(const char* className, int width, int height, uintptr_t parent)>
       createWindow;
 
@@ -88,6 +108,11 @@ class SimPlatform : public posix::PosixPlatform {
   std::vector<std::string> debugOutput_;
   std::set<int> heldKeys_;
   platform::Cursor cursor_ = platform::Cursor::Arrow;
+  std::map<uintptr_t, platform::WindowProcedure> procedures_;  // subclassed windows
+  uintptr_t captured_ = 0;
+  std::vector<std::pair<uint8_t, bool>> syntheticKeys_;
+  std::atomic<bool> exited_{false};
+  uint32_t exitCode_ = 0;
 };
 
 }  // namespace sim

@@ -9,6 +9,7 @@
 #include "host/host_functions.h"
 #include "library.h"
 #include "sim/address_space.h"
+#include "sim/appearance_host.h"
 
 namespace sim {
 namespace {
@@ -67,7 +68,7 @@ Simulator::Simulator(const std::string& root) {
     }
     return window;
   };
-  os_->windowProcedure = [this](uintptr_t window, uint32_t message, uintptr_t wParam,
+  os_->hostWindowProcedure = [this](uintptr_t window, uint32_t message, uintptr_t wParam,
                                 intptr_t lParam) {
     return HostWindowProcedure(window, message, wParam, lParam);
   };
@@ -135,6 +136,7 @@ void Simulator::LayOutHostCode() {
   h.DefineFunction(kHostClock, [this](const uint32_t*, int) {
     return static_cast<uint32_t>(os_->ClockNow());
   });
+  DefineAppearanceHostFunctions(h);
 }
 
 void Simulator::SetScreen(int width, int height) {
@@ -195,9 +197,18 @@ bool Simulator::WaitForWorkers(int timeoutMs) {
   return true;
 }
 
+intptr_t Simulator::SendToMainWindow(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  sendingInput_ = true;
+  const intptr_t result = os_->SendWindowMessage(mainWindow_, message, wParam, lParam);
+  sendingInput_ = false;
+  return result;
+}
+
 intptr_t Simulator::HostWindowProcedure(uintptr_t window, uint32_t message, uintptr_t wParam,
                                         intptr_t lParam) {
-  if (window == mainWindow_) passedMessages_.push_back(message);
+  if (window != mainWindow_) return 0;
+  hostWindowMessages_.push_back(message);
+  if (sendingInput_) passedMessages_.push_back(message);
   return 0;
 }
 

@@ -65,8 +65,16 @@ class Simulator {
   uintptr_t MainWindowHandle() const { return mainWindow_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
-  // Window messages that reached the host's own window procedure.
+  // Sends a window message to the main window as the real window would
+  // receive it (through whatever procedure it has now). Messages that reach
+  // the host's own procedure this way are recorded in PassedMessages.
+  intptr_t SendToMainWindow(uint32_t message, uintptr_t wParam, intptr_t lParam);
+  // Window messages sent by SendToMainWindow that reached the host's own
+  // window procedure.
   std::vector<uint32_t>& PassedMessages() { return passedMessages_; }
+  // Every message that reached the host's own main-window procedure,
+  // including those the library sent itself (key repeats).
+  std::vector<uint32_t>& HostWindowMessages() { return hostWindowMessages_; }
 
  private:
   void LayOutHostCode();
@@ -84,6 +92,8 @@ class Simulator {
   uintptr_t nextWindow_ = 0x10010;
   std::vector<int> lastHostOpcodes_;
   std::vector<uint32_t> passedMessages_;
+  std::vector<uint32_t> hostWindowMessages_;
+  bool sendingInput_ = false;
 };
 
 }  // namespace sim

@@ -2,8 +2,11 @@
 // attach (their opcodes, per-game resets, window sets and commands).
 #include "library.h"
 
+#include "enhancements/exit_warning.h"
 #include "gui/window_sets.h"
 #include "host/start_up.h"
+#include "input/input_hooks.h"
+#include "input/window_procedures.h"
 #include "protocol/message_hooks.h"
 
 namespace quorlan {
@@ -13,6 +16,9 @@ void WireSubsystems() {
   // Subsystems and features register their hooks here as they are built.
   // The window manager's sets are drawn from the frame hooks.
   gui::InstallWindowSets();
+  // The host's main window and character input reach the library's windows.
+  input::Install();
+  input::hooks::openExitWarning = &enhancements::OpenExitWarning;
   // Server messages: the dispatcher's own opcodes first; each feature then
   // adds its opcodes (protocol::RegisterOpcode) and its refresh points
   // (protocol/message_hooks.h).

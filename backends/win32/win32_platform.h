@@ -42,6 +42,20 @@ class Win32Platform final : public platform::Platform {
   // calling thread's active window (the host's main window) the owner.
   bool GetClipboardText(std::string* text) override;
   bool SetClipboardText(const std::string& text) override;
+  // Window subclassing and input (win32_windows.cpp). The library's window
+  // procedures are plain functions: each gets a stdcall trampoline that
+  // Windows can call.
+  uintptr_t SubclassWindow(uintptr_t window, platform::WindowProcedure procedure,
+                           bool unicode) override;
+  intptr_t CallWindowProcedure(uintptr_t previous, uintptr_t window, uint32_t message,
+                               uintptr_t wParam, intptr_t lParam, bool unicode) override;
+  bool IsWindowUnicode(uintptr_t window) override;
+  void SetCapture(uintptr_t window) override;
+  void ReleaseCapture() override;
+  void ClientToScreen(uintptr_t window, int32_t* x, int32_t* y) override;
+  int16_t AsyncKeyState(int virtualKey) override;
+  void KeybdEvent(uint8_t virtualKey, bool up) override;
+  void ExitProcess(uint32_t code) override;
   uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
                             uint32_t style, int x, int y, int width, int height, uintptr_t parent,
                             uintptr_t menu, uintptr_t instance, void* param) override;

@@ -35,6 +35,10 @@ struct MappedFile {
   uintptr_t handle = 0;  // backend bookkeeping
 };
 
+// A window procedure of the library: (window, message, wParam, lParam).
+using WindowProcedure = intptr_t (*)(uintptr_t window, uint32_t message, uintptr_t wParam,
+                                     intptr_t lParam);
+
 // Mouse cursor shapes the toolkit sets.
 enum class Cursor : uint8_t { Arrow, SizeNorthSouth };
 
@@ -85,6 +89,27 @@ class Platform {
   // cannot be opened or holds no text; writing replaces its content.
   virtual bool GetClipboardText(std::string* text) = 0;
   virtual bool SetClipboardText(const std::string& text) = 0;
+
+  // ---- windows and input --------------------------------------------------------
+  // Replaces the window's procedure (SetWindowLongW when `unicode`, else
+  // SetWindowLongA, GWL_WNDPROC) and returns the previous one, to be called
+  // with CallWindowProcedure.
+  virtual uintptr_t SubclassWindow(uintptr_t window, WindowProcedure procedure, bool unicode) = 0;
+  // CallWindowProcW when `unicode`, else CallWindowProcA.
+  virtual intptr_t CallWindowProcedure(uintptr_t previous, uintptr_t window, uint32_t message,
+                                       uintptr_t wParam, intptr_t lParam, bool unicode) = 0;
+  virtual bool IsWindowUnicode(uintptr_t window) = 0;
+  virtual void SetCapture(uintptr_t window) = 0;
+  virtual void ReleaseCapture() = 0;
+  // The screen position of a client point (ClientToScreen).
+  virtual void ClientToScreen(uintptr_t window, int32_t* x, int32_t* y) = 0;
+  // GetAsyncKeyState: negative while the key is down.
+  virtual int16_t AsyncKeyState(int virtualKey) = 0;
+  // keybd_event: a synthetic key press (`up` false) or release.
+  virtual void KeybdEvent(uint8_t virtualKey, bool up) = 0;
+  // Ends the process (ExitProcess). Does not return in the DLL; the
+  // simulator records the code and stops running the host.
+  virtual void ExitProcess(uint32_t code) = 0;
 
   // CreateWindowExA with the host's twelve arguments; 0 on failure.
   virtual uintptr_t CreateWindowExA(uint32_t exStyle, const char* className,

@@ -85,24 +85,24 @@ TEST_F(FrameTick, AnOpenModalObjectClearsTheHostDialogState) {
 
 TEST_F(FrameTick, HeldKeysRepeatEvery250MsAtMostTwice) {
   constexpr int kKey = 0x41;
-  simulator.PassedMessages().clear();
+  simulator.HostWindowMessages().clear();
   host::KeyRepeatMap()[kKey] = {ClockMillis(), 2};
   simulator.Os().HoldKey(kKey, true);
 
   simulator.Os().AdvanceClock(249);
   simulator.Frame();
-  EXPECT_TRUE(simulator.PassedMessages().empty()) << "249 ms is too early";
+  EXPECT_TRUE(simulator.HostWindowMessages().empty()) << "249 ms is too early";
 
   simulator.Os().AdvanceClock(1);
   simulator.Frame();
   simulator.Os().AdvanceClock(250);
   simulator.Frame();
-  EXPECT_EQ(simulator.PassedMessages(), (std::vector<uint32_t>{0x100, 0x100}));
+  EXPECT_EQ(simulator.HostWindowMessages(), (std::vector<uint32_t>{0x100, 0x100}));
   EXPECT_EQ(host::KeyRepeatMap().at(kKey).remaining, 0);
 
   simulator.Os().AdvanceClock(250);
   simulator.Frame();
-  EXPECT_EQ(simulator.PassedMessages().size(), 2u);
+  EXPECT_EQ(simulator.HostWindowMessages().size(), 2u);
   EXPECT_EQ(host::KeyRepeatMap().count(kKey), 0u) << "spent entries are removed";
 }
 
@@ -111,7 +111,7 @@ TEST_F(FrameTick, ReleasedKeysAreForgotten) {
   simulator.Os().AdvanceClock(300);
   simulator.Frame();
   EXPECT_EQ(host::KeyRepeatMap().count(0x42), 0u);
-  EXPECT_TRUE(simulator.PassedMessages().empty());
+  EXPECT_TRUE(simulator.HostWindowMessages().empty());
 }
 
 }  // namespace

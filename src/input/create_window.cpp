@@ -1,0 +1,102 @@
+// The host's main window appears: subclass it, start the login screen and
+// adjust the host's interface layout for the library's buttons.
+#include <cstring>
+
+#include "gui/screen.h"
+#include "host/host_functions.h"
+#include "host/key_repeat.h"
+#include "input/input_hooks.h"
+#include "input/input_state.h"
+#include "input/window_procedures.h"
+#include "platform/platform.h"
+
+namespace input {
+namespace {
+
+constexpr uint32_t kMainWindowClassName = 0x5CD9E8;
+constexpr uint32_t kLayoutTableOffset = 4784;
+
+struct Rect {
+  int32_t x, y, w, h;
+};
+
+// The host interface's 51 rectangles with the library's extra buttons.
+constexpr Rect kLayoutTable[51] = {
+    {0, 320, 43, 20},    {0, 340, 43, 20},    {43, 340, 43, 20},   {43, 320, 43, 20},
+    {78, 276, 34, 12},   {112, 276, 34, 12},  {0, 288, 43, 13},    {43, 288, 43, 13},
+    {64, 300, 20, 20},   {4, 300, 20, 20},    {44, 300, 20, 20},   {24, 300, 20, 20},
+    {222, 98, 12, 12},   {222, 109, 12, 12},  {234, 98, 12, 12},   {234, 109, 12, 12},
+    {308, 158, 12, 12},  {308, 169, 12, 12},  {213, 232, 12, 12},  {213, 225, 12, 12},
+    {223, 244, 12, 12},  {258, 101, 13, 13},  {211, 244, 12, 12},  {233, 273, 12, 12},
+    {269, 272, 20, 20},  {289, 272, 20, 20},  {309, 272, 20, 20},  {329, 272, 20, 20},
+    {150, 408, 108, 20}, {150, 428, 108, 20}, {263, 0, 2, 64},     {218, 388, 20, 20},
+    {238, 388, 20, 20},  {130, 408, 20, 20},  {130, 428, 20, 20},  {110, 408, 20, 20},
+    {110, 428, 20, 20},  {178, 388, 20, 20},  {198, 388, 20, 20},  {138, 388, 20, 20},
+    {158, 388, 20, 20},  {129, 448, 20, 20},  {149, 448, 20, 20},  {169, 448, 20, 20},
+    {189, 448, 20, 20},  {325, 60, 12, 12},   {129, 480, 20, 20},  {149, 480, 20, 20},
+    {98, 436, 12, 12},   {129, 500, 20, 20},  {149, 500, 20, 20},
+};
+
+void AdjustHostLayout() {
+  host::At<int32_t>(0x64B62C) += 20;
+  host::At<int32_t>(0x64AC78) += 149;
+  host::Write<int32_t>(0x79CDE0, 350);
+  const uint32_t block = LayoutBlock();
+  if (block == 0) return;  // the host has no layout block: nothing to write into
+  uint32_t at = block + kLayoutTableOffset;
+  for (const Rect& r : kLayoutTable) {
+    host::Write<int32_t>(at, r.x);
+    host::Write<int32_t>(at + 4, r.y);
+    host::Write<int32_t>(at + 8, r.w);
+    host::Write<int32_t>(at + 12, r.h);
+    at += 16;
+  }
+}
+
+bool IsMainWindowClass(const char* className) {
+  if (className == nullptr) return false;
+  // A class given as an atom (a small integer) is never the host's name.
+  if (reinterpret_cast<uintptr_t>(className) < 0x10000) return false;
+  const char* mainClass = static_cast<const char*>(host::Pointer(kMainWindowClassName));
+  return std::strcmp(className, mainClass) == 0;
+}
+
+bool LoginPending() { return hooks::loginPending != nullptr && hooks::loginPending(); }
+
+}  // namespace
+
+void OnWindowCreated(uintptr_t window, const char* className, int32_t width, int32_t height,
+                     uintptr_t parent) {
+  platform::Platform& os = platform::Get();
+  if (!IsMainWindowClass(className)) {
+    if (MainWindow != 0 && parent == MainWindow && LoginPending() && LoginChildWindow == 0) {
+      LoginChildProc = os.SubclassWindow(window, &ChildWndProc, false);
+      LoginChildWindow = window;
+    }
+    return;
+  }
+  ClientWidth = width;
+  ClientHeight = height;
+  MainWindow = window;
+  MainWindowUnicode = os.IsWindowUnicode(window);
+  HostWindowProc = os.SubclassWindow(window, &MainWndProc, MainWindowUnicode);
+  if (hooks::startVersionCheck != nullptr) hooks::startVersionCheck();
+  if (hooks::createLoginScreen != nullptr) hooks::createLoginScreen();
+  AdjustHostLayout();
+}
+
+intptr_t ChildWndProc(uintptr_t window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  constexpr uint32_t kWmDestroy = 0x0002;
+  platform::Platform& os = platform::Get();
+  const uintptr_t previous = LoginChildProc;
+  if (message != kWmDestroy || window != LoginChildWindow) {
+    return os.CallWindowProcedure(previous, window, message, wParam, lParam, false);
+  }
+  LoginChildWindow = 0;
+  LoginChildProc = 0;
+  const intptr_t result = os.CallWindowProcedure(previous, window, message, wParam, lParam, false);
+  if (LoginPending() && hooks::loginRestore != nullptr) hooks::loginRestore();
+  return result;
+}
+
+}  // namespace input
