@@ -1,0 +1,22 @@
+// Every widget of the toolkit, for feature windows that build from several.
+#pragma once
+
+#include "gui/widgets/button.h"
+#include "gui/widgets/button_color.h"
+#include "gui/widgets/check_box.h"
+#include "gui/widgets/combo_box.h"
+#include "gui/widgets/group.h"
+#include "gui/widgets/grouper.h"
+#include "gui/widgets/h_scroll_bar.h"
+#include "gui/widgets/icon.h"
+#include "gui/widgets/item_viewer.h"
+#include "gui/widgets/item_viewer_custom.h"
+#include "gui/widgets/label.h"
+#include "gui/widgets/post_event.h"
+#include "gui/widgets/press_machine.h"
+#include "gui/widgets/progress_bar.h"
+#include "gui/widgets/separator.h"
+#include "gui/widgets/static_image.h"
+#include "gui/widgets/text_box.h"
+#include "gui/widgets/v_scroll_bar.h"
+#include "gui/widgets/window_child.h"

@@ -1,0 +1,14 @@
+// The vertical scroll bar: arrows at the top and bottom.
+#pragma once
+
+#include "gui/widgets/scroll_bar.h"
+
+class GUI_VScrollBar : public GUI_ScrollBar {
+ public:
+  GUI_VScrollBar(int32_t x, int32_t y, int32_t w, int32_t h, int32_t maximum, int32_t position,
+                 int32_t id)
+      : GUI_ScrollBar(x, y, w, h, maximum, position, id, gui::Axis::Vertical) {}
+
+ protected:
+  void DrawParts() override;
+};
