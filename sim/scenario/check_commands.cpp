@@ -1,0 +1,122 @@
+// Expectations about host memory, files, debugger output and host calls,
+// and `dump`.
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "host/host_memory.h"
+#include "sim/scenario/command_table.h"
+#include "sim/scenario/fields.h"
+
+namespace sim::scenario {
+namespace {
+
+std::string ValueText(uint32_t value) {
+  std::ostringstream text;
+  text << value << " (0x" << std::hex << value << ")";
+  return text.str();
+}
+
+uint32_t ReadHost(uint32_t address, int width) {
+  switch (width) {
+    case 1: return host::Read<uint8_t>(address);
+    case 2: return host::Read<uint16_t>(address);
+    default: return host::Read<uint32_t>(address);
+  }
+}
+
+void ExpectHost(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 3, 3);
+  const int width = ParseWidth(line.args[1], line.line);
+  const uint32_t address = HostAddressArg(line, 0, width);
+  const uint32_t expected = ParseSized(line.args[2], line.line, width);
+  const uint32_t got = ReadHost(address, width);
+  c.Expect(got == expected, line.line,
+           line.args[0].text + " " + line.args[1].text + " = " + ValueText(expected),
+           ValueText(got));
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+void ExpectFile(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 3);
+  const std::string path = c.FolderPath(line.args[0], line.line);
+  const std::string expected = ContentArg(line, 1);
+  const std::optional<std::string> got = ReadWholeFile(path);
+  c.Expect(got == expected, line.line, line.args[0].text + " = " + QuotedText(expected),
+           got ? QuotedText(*got) : "no file");
+}
+
+void ExpectNoFile(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string path = c.FolderPath(line.args[0], line.line);
+  const bool exists = std::filesystem::exists(path);
+  c.Expect(!exists, line.line, "no file " + line.args[0].text, "the file exists");
+}
+
+void ExpectDebug(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string& expected = StringArg(line, 0).text;
+  const std::optional<std::string> got = c.TakeDebugLine();
+  c.Expect(got == expected, line.line, "debugger output " + QuotedText(expected),
+           got ? QuotedText(*got) : "none");
+}
+
+void ExpectHostCall(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string& expected = StringArg(line, 0).text;
+  const std::optional<std::string> got = c.TakeHostCall();
+  c.Expect(got == expected, line.line, "host call " + expected, got ? *got : "none");
+}
+
+void ExpectNoHostCall(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  const std::vector<std::string> left = c.UncheckedHostCalls();
+  c.Expect(left.empty(), line.line, "no unchecked host call", left.empty() ? "" : left.front());
+}
+
+// For writing scenarios: what the simulator holds right now.
+void Dump(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  std::ostream& out = c.Out();
+  out << c.File() << ":" << line.line << ": dump\n";
+  out << "  draw calls of the last frame:\n";
+  for (const DrawCall& draw : c.Sim().Host().Draws()) {
+    out << "    " << draw.name << "(";
+    for (size_t i = 0; i < draw.args.size(); ++i) out << (i ? ", " : "") << draw.args[i];
+    if (!draw.text.empty()) out << (draw.args.empty() ? "" : ", ") << QuotedText(draw.text);
+    out << ")\n";
+  }
+  out << "  unchecked packets:\n";
+  for (const Packet& p : c.UncheckedSent()) out << "    " << HexText(p) << "\n";
+  out << "  unchecked host calls:\n";
+  for (const std::string& call : c.UncheckedHostCalls()) out << "    " << call << "\n";
+  out << "  unchecked debugger output:\n";
+  for (const std::string& text : c.UncheckedDebugLines()) out << "    " << QuotedText(text) << "\n";
+  out << "  host opcodes of the last message:";
+  for (int opcode : c.Sim().LastHostOpcodes()) out << " " << opcode;
+  out << "\n  web requests:";
+  for (const std::string& target : c.Web().Requests()) out << " " << target;
+  out << "\n";
+}
+
+}  // namespace
+
+void RegisterCheckCommands(CommandTable& table) {
+  table.Add("expect-host", &ExpectHost);
+  table.Add("expect-file", &ExpectFile, Needs::Nothing, Block::WithOneArgument);
+  table.Add("expect-no-file", &ExpectNoFile);
+  table.Add("expect-debug", &ExpectDebug);
+  table.Add("expect-host-call", &ExpectHostCall);
+  table.Add("expect-no-host-call", &ExpectNoHostCall);
+  table.Add("dump", &Dump);
+}
+
+}  // namespace sim::scenario

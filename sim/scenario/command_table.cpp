@@ -1,0 +1,87 @@
+#include "sim/scenario/command_table.h"
+
+#include "host/host_memory.h"
+#include "host/library_data.h"
+#include "sim/address_space.h"
+#include "sim/scenario/fields.h"
+
+namespace sim::scenario {
+
+const CommandTable& CommandTable::All() {
+  static const CommandTable table = [] {
+    CommandTable t;
+    RegisterSetupCommands(t);
+    RegisterMessageCommands(t);
+    RegisterCheckCommands(t);
+    return t;
+  }();
+  return table;
+}
+
+void CommandTable::Add(const std::string& name, CommandFunction run, Needs needs, Block block) {
+  commands_[name] = {run, needs, block};
+}
+
+const CommandSpec& CommandTable::Find(const ScriptLine& line) const {
+  auto it = commands_.find(line.command);
+  if (it == commands_.end()) throw ScriptError(line.line, "unknown command: " + line.command);
+  return it->second;
+}
+
+bool CommandTable::TakesBlock(const ScriptLine& line) const {
+  return Find(line).block == Block::WithOneArgument && line.args.size() == 1;
+}
+
+void RequireArgs(const ScriptLine& line, size_t minimum, size_t maximum) {
+  const size_t count = line.args.size();
+  if (count >= minimum && count <= maximum) return;
+  std::string wanted = std::to_string(minimum);
+  if (maximum != minimum) {
+    wanted += maximum == SIZE_MAX ? " or more" : " to " + std::to_string(maximum);
+  }
+  throw ScriptError(line.line, line.command + " takes " + wanted + " argument(s), got " +
+                                   std::to_string(count));
+}
+
+const Token& StringArg(const ScriptLine& line, size_t index) {
+  const Token& token = line.args.at(index);
+  if (token.kind != Token::Kind::String) {
+    throw ScriptError(line.line, line.command + ": expected a quoted string, got " + token.text);
+  }
+  return token;
+}
+
+const std::string& WordArg(const ScriptLine& line, size_t index) {
+  const Token& token = line.args.at(index);
+  if (token.kind != Token::Kind::Word) {
+    throw ScriptError(line.line, line.command + ": expected a word, got \"" + token.text + "\"");
+  }
+  return token.text;
+}
+
+
+std::string ContentArg(const ScriptLine& line, size_t index) {
+  if (line.block) return *line.block;
+  const size_t count = line.args.size();
+  if (count == index + 1) return StringArg(line, index).text;
+  if (count == index + 2 && WordArg(line, index) == "hex") {
+    const std::vector<uint8_t> bytes = ParseHexBytes(line.args[index + 1], line.line);
+    return std::string(bytes.begin(), bytes.end());
+  }
+  throw ScriptError(line.line, line.command + ": expected a content block, \"STRING\" or hex BYTES");
+}
+
+uint32_t HostAddressArg(const ScriptLine& line, size_t index, int width) {
+  const auto address =
+      static_cast<uint32_t>(ParseInteger(line.args.at(index), line.line, 0, 0xFFFFFFFF));
+  const uint64_t dataStart = host::AddressOf(&host::Data());
+  const bool inLibraryData =
+      address >= dataStart && address + uint64_t(width) <= dataStart + sizeof(host::LibraryData);
+  if (!AddressSpace::Contains(address, width) && !inLibraryData) {
+    throw ScriptError(line.line, line.command + ": address outside the host's memory: " +
+                                     line.args[index].text);
+  }
+  return address;
+}
+
+}  // namespace sim::scenario

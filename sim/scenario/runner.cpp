@@ -1,0 +1,60 @@
+#include "sim/scenario/runner.h"
+
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "sim/scenario/command_table.h"
+
+namespace sim::scenario {
+namespace {
+
+Outcome OutcomeOf(int failed) { return failed > 0 ? Outcome::Failed : Outcome::Passed; }
+
+}  // namespace
+
+FileResult RunScenarioText(const std::string& file, const std::string& text,
+                           const RunOptions& options, std::ostream& out) {
+  const CommandTable& commands = CommandTable::All();
+  std::vector<ScriptLine> script;
+  try {
+    script = ParseScript(text, [&](const ScriptLine& line) { return commands.TakesBlock(line); });
+  } catch (const ScriptError& e) {
+    out << file << ":" << e.line << ": " << e.what() << "\n";
+    return {0, 0, Outcome::Unreadable};
+  }
+
+  Context context(file, options, out);
+  const auto result = [&](Outcome outcome) {
+    return FileResult{context.Passed(), context.Failed(), outcome};
+  };
+  for (const ScriptLine& line : script) {
+    try {
+      const CommandSpec& spec = commands.Find(line);
+      if (spec.needs == Needs::Library) context.EnsureStarted();
+      spec.run(context, line);
+    } catch (const ScriptError& e) {
+      out << file << ":" << e.line << ": " << e.what() << "\n";
+      return result(Outcome::Unreadable);
+    } catch (const std::exception& e) {
+      // The simulated host ran into something the real client would crash
+      // on: the rest of the file cannot mean anything.
+      context.Fail(line.line, "the host to keep running", std::string("\"") + e.what() + "\"");
+      return result(Outcome::Failed);
+    }
+  }
+  return result(OutcomeOf(context.Failed()));
+}
+
+FileResult RunScenarioFile(const std::string& file, const RunOptions& options, std::ostream& out) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  if (in) text << in.rdbuf();
+  if (!in) {
+    out << file << ": cannot read the file\n";
+    return {0, 0, Outcome::Unreadable};
+  }
+  return RunScenarioText(file, text.str(), options, out);
+}
+
+}  // namespace sim::scenario

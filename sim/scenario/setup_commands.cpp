@@ -1,0 +1,127 @@
+// Setup and time: screen, start, state, wait, time, frame, settle, host,
+// file, http.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "host/host_memory.h"
+#include "sim/scenario/command_table.h"
+#include "sim/scenario/fields.h"
+
+namespace sim::scenario {
+namespace {
+
+constexpr int kSettleTimeoutMs = 10000;
+
+int32_t Int32Arg(const ScriptLine& line, size_t index, int64_t minimum = INT32_MIN) {
+  return static_cast<int32_t>(ParseInteger(line.args.at(index), line.line, minimum, INT32_MAX));
+}
+
+void Screen(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 2, 2);
+  c.Sim().SetScreen(Int32Arg(line, 0, 1), Int32Arg(line, 1, 1));
+}
+
+void Start(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  c.EnsureStarted();
+}
+
+void State(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  c.Sim().SetGameState(Int32Arg(line, 0));
+}
+
+void Wait(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  c.Sim().Os().AdvanceClock(static_cast<uint64_t>(ParseInteger(line.args[0], line.line, 0, INT64_MAX)));
+}
+
+void Time(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  c.Sim().Os().SetCalendar(ParseInteger(line.args[0], line.line, 0, INT64_MAX / 1000));
+}
+
+void Frame(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 1);
+  c.Sim().Frame(line.args.empty() ? 1 : Int32Arg(line, 0, 0));
+}
+
+void Settle(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  if (!c.Sim().WaitForWorkers(kSettleTimeoutMs)) {
+    c.Fail(line.line, "every worker thread to end within 10 s",
+           std::to_string(c.Sim().Os().RunningThreads()) + " still running");
+  }
+  c.Sim().Frame(1);
+}
+
+void Host(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 3, 3);
+  const int width = ParseWidth(line.args[1], line.line);
+  const uint32_t address = HostAddressArg(line, 0, width);
+  const uint32_t value = ParseSized(line.args[2], line.line, width);
+  switch (width) {
+    case 1: host::Write<uint8_t>(address, static_cast<uint8_t>(value)); break;
+    case 2: host::Write<uint16_t>(address, static_cast<uint16_t>(value)); break;
+    default: host::Write<uint32_t>(address, value); break;
+  }
+}
+
+void File(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 3);
+  const std::string path = c.FolderPath(line.args[0], line.line);
+  const std::string content = ContentArg(line, 1);
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << content;
+  if (!out.flush()) throw ScriptError(line.line, "cannot write " + path);
+}
+
+// http PATH STATUS [no-length] ["body" | file PATH]
+void Http(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 2, 5);
+  WebResponse response;
+  response.status = static_cast<int>(ParseInteger(line.args[1], line.line, 100, 599));
+  size_t next = 2;
+  const auto isWord = [&](size_t i, const char* word) {
+    return i < line.args.size() && line.args[i].kind == Token::Kind::Word &&
+           line.args[i].text == word;
+  };
+  if (isWord(next, "no-length")) {
+    response.chunked = true;
+    ++next;
+  }
+  if (next < line.args.size() && line.args[next].kind == Token::Kind::String) {
+    response.body = line.args[next++].text;
+  } else if (isWord(next, "file") && next + 1 < line.args.size()) {
+    const std::string path = c.ScenarioRelativePath(line.args[next + 1], line.line);
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream body;
+    body << in.rdbuf();
+    if (!in) throw ScriptError(line.line, "cannot read " + path);
+    response.body = body.str();
+    next += 2;
+  }
+  if (next != line.args.size()) {
+    throw ScriptError(line.line, "http PATH STATUS [no-length] [\"body\" | file PATH]");
+  }
+  c.Web().SetResponse(line.args[0].text, std::move(response));
+}
+
+}  // namespace
+
+void RegisterSetupCommands(CommandTable& table) {
+  table.Add("screen", &Screen);
+  table.Add("start", &Start);
+  table.Add("state", &State);
+  table.Add("wait", &Wait);
+  table.Add("time", &Time);
+  table.Add("frame", &Frame, Needs::Library);
+  table.Add("settle", &Settle, Needs::Library);
+  table.Add("host", &Host);
+  table.Add("file", &File, Needs::Nothing, Block::WithOneArgument);
+  table.Add("http", &Http);
+}
+
+}  // namespace sim::scenario
