@@ -92,7 +92,7 @@ void SimHost::SetMessage(const std::vector<uint8_t>& bytes) {
                                 : kMessageBufferFallbackSize;
   messageLength_ = static_cast<uint32_t>(std::min<size_t>(bytes.size(), capacity));
   std::memset(host::Pointer(buffer), 0, capacity);
-  std::memcpy(host::Pointer(buffer), bytes.data(), messageLength_);
+  if (messageLength_ > 0) std::memcpy(host::Pointer(buffer), bytes.data(), messageLength_);
   HostMessageBase() = buffer;
   HostMessagePos() = 0;
 }

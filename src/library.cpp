@@ -2,7 +2,9 @@
 // attach (their opcodes, per-game resets, window sets and commands).
 #include "library.h"
 
+#include "enhancements/commands.h"
 #include "enhancements/exit_warning.h"
+#include "features/analyzer/analyzer.h"
 #include "gui/window_sets.h"
 #include "host/start_up.h"
 #include "input/input_hooks.h"
@@ -19,10 +21,15 @@ void WireSubsystems() {
   // The host's main window and character input reach the library's windows.
   input::Install();
   input::hooks::openExitWarning = &enhancements::OpenExitWarning;
+  // The host's panel and menu commands reach each feature's registration.
+  enhancements::InstallCommands();
   // Server messages: the dispatcher's own opcodes first; each feature then
   // adds its opcodes (protocol::RegisterOpcode) and its refresh points
   // (protocol/message_hooks.h).
   protocol::RegisterDispatcherOpcodes();
+
+  // Features, each with its opcodes, windows, commands and per-game reset.
+  analyzer::Install();
 }
 
 }  // namespace
