@@ -102,13 +102,36 @@ void DataSeek(uint32_t position);
 void DataRewind();           // then continues in host 0x4AB720
 void ForwardToHost507000();  // then continues in host 0x507000
 void ResetGroupIndex();      // then continues in host 0x4B5E90
+// Animation phases (timing rules in appearance/animation.h and
+// appearance/phase_handlers.cpp). Each answers a one-based frame, the
+// convention of the sprite-index getters' frame argument, so the host
+// passes a phase straight on. The contracts take what the rules need as
+// plain values: the creature record (fields of creature.h), an appearance
+// id, a start time on ClockMillis; nothing that would tie the library to
+// more of the host's object layouts.
+// - The frame of the creature's current outfit group now.
 int32_t CreatureWalkPhase(uint32_t creature);
-int32_t WalkPhaseClamp(int32_t phase);
+// - `phase` kept within 1 .. the frames of the creature's current outfit
+//   group (1 when it has none).
+int32_t WalkPhaseClamp(uint32_t creature, int32_t phase);
+// - The frame item `id` shows now.
 int32_t AnimatedPhaseA(int32_t id);
-int32_t EffectTick(uint32_t effect);
+// - The frame effect `id`, created at `startTime`, shows now, or 0 once it
+//   has played to its end (the host then removes it).
+int32_t EffectTick(int32_t id, uint32_t startTime);
 
-// The 49 appearance getters (entries 80 to 128). Flag tests answer 0 or 1;
-// sprite-index coordinates are one-based as the host passes them.
+// The 49 appearance getters (entries 80 to 128). Flag tests answer 0 or 1.
+// Ids are the low 16 bits of the argument. Sprite-index getters answer the
+// sprite id at the position the coordinates name (0 for none); coordinates
+// are one-based as the host passes them:
+// - ItemSpriteIndexAnimated: (id, w, h, layer, pattern x, y, z); the frame
+//   comes from the item's animator and the clock.
+// - OutfitSpriteIndex: (id, w, h, layer, pattern x, y, frame); pattern Z is
+//   OutfitPatternZ, the group is the one SpriteGroupIndex selects.
+// - EffectSpriteIndex: (id, w, h, layer, pattern x, y, z, frame); effect 13
+//   takes its frame from its animator instead.
+// - MissileSpriteIndex: (id, w, h, layer, direction, frame); the direction
+//   gives pattern x and y, pattern Z is the first.
 int32_t ItemHasFlag(int32_t id, int32_t flag);
 int32_t ItemAttributeA0(int32_t id);
 int32_t ItemAttributeA5(int32_t id);

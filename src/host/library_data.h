@@ -14,6 +14,9 @@ struct LibraryData {
   uint8_t largeMessageBuffer[kLargeMessageBufferSize];
   uint32_t outfitPatternZ;
   char analyzerText[sizeof(kAnalyzerText)];
+  // The error code LoadDataFiles hands to the host's load-error exception,
+  // which reads it through a 32-bit pointer.
+  int32_t loadErrorCode;
 };
 
 // The one instance, created on first use from the backend's storage with the
