@@ -27,6 +27,7 @@ constexpr uint32_t kHostSpriteDrawB = 0x4AE100;
 constexpr uint32_t kHostSpriteDrawC = 0x4AE200;
 constexpr uint32_t kImportCreateWindow = 0x5FF000;
 constexpr uint32_t kHostClock = 0x5FF010;
+constexpr uint32_t kHostCharacterHandler = 0x458200;
 
 void WriteCall(uint32_t site, uint32_t target) {
   host::Write<uint8_t>(site, 0xE8);
@@ -99,7 +100,7 @@ void Simulator::LayOutHostCode() {
   WriteCall(0x4327E6, 0x4B5990);  // object drawing
   WriteCall(0x434DFC, 0x4B5990);
   WriteCall(0x4394FA, 0x4B5990);
-  WriteCall(0x4CFB8A, 0x458200);  // the host's character handler
+  WriteCall(0x4CFB8A, kHostCharacterHandler);
 
   // Function pointers the host calls through.
   host::Write<uint32_t>(site::kCreateWindowSlot, kImportCreateWindow);
@@ -132,6 +133,10 @@ void Simulator::LayOutHostCode() {
         a[0], HostText(a[1]), a[2] != 0 ? HostText(a[2]) : "", a[3], static_cast<int>(a[4]),
         static_cast<int>(a[5]), static_cast<int>(a[6]), static_cast<int>(a[7]), a[8], a[9], a[10],
         host::Pointer(a[11])));
+  });
+  h.DefineFunction(kHostCharacterHandler, [this](const uint32_t* args, int count) {
+    if (count > 0) hostCharacters_ += static_cast<char>(args[0] & 0xFF);
+    return 0u;
   });
   h.DefineFunction(kHostClock, [this](const uint32_t*, int) {
     return static_cast<uint32_t>(os_->ClockNow());

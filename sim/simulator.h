@@ -72,6 +72,8 @@ class Simulator {
   // Window messages sent by SendToMainWindow that reached the host's own
   // window procedure.
   std::vector<uint32_t>& PassedMessages() { return passedMessages_; }
+  // The characters that reached the host's own character handler.
+  std::string& HostCharacters() { return hostCharacters_; }
   // Every message that reached the host's own main-window procedure,
   // including those the library sent itself (key repeats).
   std::vector<uint32_t>& HostWindowMessages() { return hostWindowMessages_; }
@@ -94,6 +96,7 @@ class Simulator {
   std::vector<uint32_t> passedMessages_;
   std::vector<uint32_t> hostWindowMessages_;
   bool sendingInput_ = false;
+  std::string hostCharacters_;
 };
 
 }  // namespace sim

@@ -13,6 +13,8 @@ const CommandTable& CommandTable::All() {
     RegisterSetupCommands(t);
     RegisterMessageCommands(t);
     RegisterCheckCommands(t);
+    RegisterViewCommands(t);
+    RegisterInputCommands(t);
     return t;
   }();
   return table;

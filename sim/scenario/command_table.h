@@ -49,6 +49,8 @@ class CommandTable {
 void RegisterSetupCommands(CommandTable& table);
 void RegisterMessageCommands(CommandTable& table);
 void RegisterCheckCommands(CommandTable& table);
+void RegisterViewCommands(CommandTable& table);
+void RegisterInputCommands(CommandTable& table);
 
 // Argument helpers for command functions: each throws ScriptError naming
 // the line when the arguments are not as the command needs them.

@@ -1,5 +1,7 @@
 #include "sim/scenario/fields.h"
 
+#include <cctype>
+
 #include <cstdio>
 #include <limits>
 
@@ -155,6 +157,33 @@ std::string QuotedText(const std::string& text) {
     }
   }
   return out + "\"";
+}
+
+int ParseVirtualKey(const Token& token, int line) {
+  static const std::pair<const char*, int> kNames[] = {
+      {"VK_RETURN", 0x0D}, {"VK_ESCAPE", 0x1B}, {"VK_TAB", 0x09},    {"VK_BACK", 0x08},
+      {"VK_DELETE", 0x2E}, {"VK_LEFT", 0x25},   {"VK_RIGHT", 0x27},  {"VK_UP", 0x26},
+      {"VK_DOWN", 0x28},   {"VK_HOME", 0x24},   {"VK_END", 0x23},    {"VK_PRIOR", 0x21},
+      {"VK_NEXT", 0x22},   {"VK_SHIFT", 0x10},  {"VK_CONTROL", 0x11}, {"VK_MENU", 0x12},
+  };
+  const std::string& text = token.text;
+  for (const auto& [name, key] : kNames) {
+    if (text == name) return key;
+  }
+  if (text.size() >= 2 && text.size() <= 3 && text[0] == 'F' && std::isdigit(static_cast<unsigned char>(text[1]))) {
+    const int n = std::stoi(text.substr(1));
+    if (n >= 1 && n <= 12) return 0x70 + n - 1;  // VK_F1 ..
+  }
+  // 'A' or '7': a quoted letter or digit is its own key code.
+  if (text.size() == 3 && text.front() == '\'' && text.back() == '\'') {
+    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(text[1])));
+    if (std::isalnum(static_cast<unsigned char>(c))) return c;
+  }
+  if (token.kind == Token::Kind::Word && !text.empty() &&
+      (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-')) {
+    return static_cast<int>(ParseInteger(token, line, 0, 255));
+  }
+  throw ScriptError(line, "not a virtual key: " + text);
 }
 
 }  // namespace sim::scenario

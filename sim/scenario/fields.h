@@ -28,6 +28,12 @@ std::vector<uint8_t> ParseHexBytes(const Token& token, int line);
 // str "text", hex BYTES (little-endian; u64 low half first).
 std::vector<uint8_t> EncodeFields(const std::vector<Token>& args, size_t first, int line);
 
+// A virtual key: a number, a name (VK_RETURN, VK_ESCAPE, VK_TAB, VK_BACK,
+// VK_DELETE, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END, VK_PRIOR,
+// VK_NEXT, VK_SHIFT, VK_CONTROL, VK_MENU, F1 .. F12) or one letter or digit
+// in quotes ('A', '7').
+int ParseVirtualKey(const Token& token, int line);
+
 // Width in bytes of "u8", "u16" or "u32" (host memory commands).
 int ParseWidth(const Token& token, int line);
 

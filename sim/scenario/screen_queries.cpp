@@ -1,0 +1,66 @@
+#include "sim/scenario/screen_queries.h"
+
+#include "gui/dialog.h"
+#include "gui/window.h"
+#include "gui/window_sets.h"
+
+namespace sim::scenario {
+namespace {
+
+constexpr int32_t kTextHalfHeight = 5;  // about half a line of the host fonts
+
+int32_t LeftEdge(int32_t x, int32_t width, int32_t align) {
+  switch (align) {
+    case 1: return x - width / 2;
+    case 2: return x - width;
+    default: return x;
+  }
+}
+
+}  // namespace
+
+std::vector<TextSeen> TextsOf(const std::vector<DrawCall>& draws) {
+  std::vector<TextSeen> texts;
+  for (const DrawCall& d : draws) {
+    if (d.name != "HostDrawText" && d.name != "HostDrawTextBox") continue;
+    if (d.args.size() < 8) continue;
+    const int32_t x = d.args[1], y = d.args[2], font = d.args[3], align = d.args[7];
+    const auto width = static_cast<int32_t>(d.text.size()) * FontAdvance(font);
+    const int32_t left = LeftEdge(x, width, align);
+    texts.push_back({d.text, x, y, left + width / 2, y + kTextHalfHeight});
+  }
+  return texts;
+}
+
+std::optional<TextSeen> FindText(const std::vector<DrawCall>& draws, const std::string& text,
+                                 int n) {
+  int seen = 0;
+  for (const TextSeen& t : TextsOf(draws)) {
+    if (t.text == text && ++seen == n) return t;
+  }
+  return std::nullopt;
+}
+
+std::vector<WindowSeen> OpenWindows() {
+  std::vector<WindowSeen> windows;
+  for (int i = 0; i < gui::kSingletonCount; ++i) {
+    const GUI_Window* w = gui::SingletonWindow(static_cast<gui::Singleton>(i));
+    if (w != nullptr && w->open) windows.push_back({w->title, w->x, w->y, w->w, w->h, "singleton"});
+  }
+  if (const GUI_Dialog* d = gui::ModalDialog()) {
+    windows.push_back({d->title, d->x, d->y, d->w, d->h, "modal"});
+  }
+  for (const auto& d : gui::WindowList()) {
+    if (d->open) windows.push_back({d->title, d->x, d->y, d->w, d->h, "login list"});
+  }
+  return windows;
+}
+
+std::optional<WindowSeen> FindWindow(const std::string& title) {
+  for (const WindowSeen& w : OpenWindows()) {
+    if (w.title == title) return w;
+  }
+  return std::nullopt;
+}
+
+}  // namespace sim::scenario

@@ -1,0 +1,35 @@
+// What a scenario can see on the simulated screen: the texts of the last
+// frame with their places, and the library's open windows.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/sim_host.h"
+
+namespace sim::scenario {
+
+struct TextSeen {
+  std::string text;
+  int32_t x, y;  // the call's position (as drawn, before alignment)
+  int32_t centerX, centerY;
+};
+
+// Every text the last frame drew, in drawing order.
+std::vector<TextSeen> TextsOf(const std::vector<DrawCall>& draws);
+// The centre of the `n`-th (1-based) place where exactly `text` was drawn.
+std::optional<TextSeen> FindText(const std::vector<DrawCall>& draws, const std::string& text,
+                                 int n);
+
+struct WindowSeen {
+  std::string title;
+  int32_t x, y, w, h;
+  std::string set;  // "singleton", "modal", "login list"
+};
+// The library's windows and dialogs that are open now.
+std::vector<WindowSeen> OpenWindows();
+std::optional<WindowSeen> FindWindow(const std::string& title);
+
+}  // namespace sim::scenario

@@ -1,0 +1,95 @@
+// Expectations about what the user sees (texts, windows) and pictures of the
+// last frame.
+#include <filesystem>
+#include <ostream>
+
+#include "sim/render/png_writer.h"
+#include "sim/render/renderer.h"
+#include "sim/scenario/command_table.h"
+#include "sim/scenario/fields.h"
+#include "sim/scenario/screen_queries.h"
+
+namespace sim::scenario {
+namespace {
+
+std::string Joined(const std::vector<TextSeen>& texts) {
+  std::string out;
+  for (const TextSeen& t : texts) out += (out.empty() ? "" : " ") + QuotedText(t.text);
+  return out.empty() ? "no text" : out;
+}
+
+std::string WindowsText() {
+  std::string out;
+  for (const WindowSeen& w : OpenWindows()) out += (out.empty() ? "" : ", ") + QuotedText(w.title);
+  return out.empty() ? "no window" : out;
+}
+
+void ExpectText(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string& text = StringArg(line, 0).text;
+  const auto& draws = c.Sim().Host().Draws();
+  c.Expect(FindText(draws, text, 1).has_value(), line.line, "text " + QuotedText(text),
+           Joined(TextsOf(draws)));
+}
+
+void ExpectNoText(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string& text = StringArg(line, 0).text;
+  c.Expect(!FindText(c.Sim().Host().Draws(), text, 1).has_value(), line.line,
+           "no text " + QuotedText(text), "it was drawn");
+}
+
+void ExpectTextAt(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 3, 3);
+  const auto x = static_cast<int32_t>(ParseInteger(line.args[0], line.line, INT32_MIN, INT32_MAX));
+  const auto y = static_cast<int32_t>(ParseInteger(line.args[1], line.line, INT32_MIN, INT32_MAX));
+  const std::string& text = StringArg(line, 2).text;
+  std::string places;
+  bool found = false;
+  for (const TextSeen& t : TextsOf(c.Sim().Host().Draws())) {
+    if (t.text != text) continue;
+    found = found || (t.x == x && t.y == y);
+    places += (places.empty() ? "" : ", ") + std::to_string(t.x) + " " + std::to_string(t.y);
+  }
+  c.Expect(found, line.line,
+           QuotedText(text) + " at " + std::to_string(x) + " " + std::to_string(y),
+           places.empty() ? "not drawn" : "drawn at " + places);
+}
+
+void ExpectWindow(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string& title = StringArg(line, 0).text;
+  c.Expect(FindWindow(title).has_value(), line.line, "window " + QuotedText(title), WindowsText());
+}
+
+void ExpectNoWindow(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string& title = StringArg(line, 0).text;
+  c.Expect(!FindWindow(title).has_value(), line.line, "no window " + QuotedText(title),
+           WindowsText());
+}
+
+void Shot(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string& name = line.args[0].text;
+  if (name.empty() || name.find('/') != std::string::npos) {
+    throw ScriptError(line.line, "shot: a plain file name is needed, got " + name);
+  }
+  std::filesystem::create_directories(c.Options().shotsFolder);
+  const std::string path = c.Options().shotsFolder + "/" + name;
+  const Framebuffer frame = RenderFrame(c.Sim().Host().Draws(), c.Sim().Width(), c.Sim().Height());
+  c.Expect(WritePng(frame, path), line.line, "picture " + path, "it could not be written");
+}
+
+}  // namespace
+
+void RegisterViewCommands(CommandTable& table) {
+  table.Add("expect-text", &ExpectText);
+  table.Add("expect-no-text", &ExpectNoText);
+  table.Add("expect-text-at", &ExpectTextAt);
+  table.Add("expect-window", &ExpectWindow);
+  table.Add("expect-no-window", &ExpectNoWindow);
+  table.Add("shot", &Shot);
+}
+
+}  // namespace sim::scenario
