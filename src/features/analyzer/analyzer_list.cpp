@@ -43,9 +43,13 @@ void GUI_AnalyzerList::Draw() {
   if (rows.empty()) {
     gui::Text(x + w / 2, y + h / 2, 1, {175, 175, 175}, emptyText_, 1);
   } else {
+    // As many rows as the scroll range counts on (visibleRows), so the last
+    // row can always be scrolled into view; never past the list's bottom.
     int32_t rowY = y + 5;
+    int32_t drawn = 0;
     for (size_t i = static_cast<size_t>(std::max(scrollBar->position, 0)); i < rows.size(); ++i) {
-      if (rowY + kRowHeight > y + h - 5) break;
+      if (drawn == visibleRows || rowY + kRowHeight > y + h) break;
+      ++drawn;
       gui::Text(x + 5, rowY, 1, {255, 255, 255}, analyzer::ShortName(rows[i].name), 0);
       gui::Text(x + w - 16, rowY, 1, {200, 200, 200},
                 "x" + protocol::GroupDigits(rows[i].amount), 2);

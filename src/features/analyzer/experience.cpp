@@ -33,7 +33,10 @@ bool TrackExperience(HuntRecord& hunt, uint64_t exp, uint32_t level, uint32_t no
   hunt.latestExp = exp;
   hunt.latestLevel = level;
   if (exp == 0) return false;
-  if (hunt.startTime == 0 || hunt.startExp == 0) {
+  // A hunt runs once it has a start sample. Its start experience is never 0
+  // (a sample of 0 stops above); its start time may well be, when the first
+  // sample comes in the clock's first second, so that is not the test.
+  if (hunt.startExp == 0) {
     hunt.startTime = hunt.lastTime = now;
     hunt.startExp = hunt.currentExp = hunt.lastExp = exp;
     return false;

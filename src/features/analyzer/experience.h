@@ -15,7 +15,7 @@ uint64_t ExperienceForLevel(uint32_t level);
 std::string TimeText(uint32_t seconds);
 
 struct HuntRecord {
-  uint32_t startTime = 0;  // seconds; 0 = no hunt running
+  uint32_t startTime = 0;  // seconds of the first sample
   uint32_t lastTime = 0;
   uint64_t startExp = 0;  // 0 = no hunt running
   uint64_t lastExp = 0;
