@@ -222,7 +222,10 @@ void ExpectPassed(Context& c, const ScriptLine& line) {
   std::vector<uint32_t> got = std::exchange(c.Sim().PassedMessages(), {});
   auto names = [](const std::vector<uint32_t>& messages) {
     std::string out;
-    for (uint32_t m : messages) out += (out.empty() ? "" : " ") + MessageName(m);
+    for (uint32_t m : messages) {
+      if (!out.empty()) out += " ";
+      out += MessageName(m);
+    }
     return out.empty() ? "none" : out;
   };
   c.Expect(got == expected, line.line, "passed " + names(expected), names(got));
@@ -246,7 +249,8 @@ void ExpectKeys(Context& c, const ScriptLine& line) {
   auto text = [](const std::vector<std::pair<uint8_t, bool>>& keys) {
     std::string out;
     for (const auto& [key, up] : keys) {
-      out += (out.empty() ? "" : " ") + std::to_string(key) + (up ? " up" : " down");
+      if (!out.empty()) out += " ";
+    out += std::to_string(key) + (up ? " up" : " down");
     }
     return out.empty() ? "none" : out;
   };

@@ -14,13 +14,19 @@ namespace {
 
 std::string Joined(const std::vector<TextSeen>& texts) {
   std::string out;
-  for (const TextSeen& t : texts) out += (out.empty() ? "" : " ") + QuotedText(t.text);
+  for (const TextSeen& t : texts) {
+    if (!out.empty()) out += " ";
+    out += QuotedText(t.text);
+  }
   return out.empty() ? "no text" : out;
 }
 
 std::string WindowsText() {
   std::string out;
-  for (const WindowSeen& w : OpenWindows()) out += (out.empty() ? "" : ", ") + QuotedText(w.title);
+  for (const WindowSeen& w : OpenWindows()) {
+    if (!out.empty()) out += ", ";
+    out += QuotedText(w.title);
+  }
   return out.empty() ? "no window" : out;
 }
 
@@ -49,7 +55,8 @@ void ExpectTextAt(Context& c, const ScriptLine& line) {
   for (const TextSeen& t : TextsOf(c.Sim().Host().Draws())) {
     if (t.text != text) continue;
     found = found || (t.x == x && t.y == y);
-    places += (places.empty() ? "" : ", ") + std::to_string(t.x) + " " + std::to_string(t.y);
+    if (!places.empty()) places += ", ";
+    places += std::to_string(t.x) + " " + std::to_string(t.y);
   }
   c.Expect(found, line.line,
            QuotedText(text) + " at " + std::to_string(x) + " " + std::to_string(y),
