@@ -15,6 +15,7 @@
 #include "host/host_functions.h"
 #include "host/key_repeat.h"
 #include "host/task_queue.h"
+#include "input/input_hooks.h"
 #include "input/input_state.h"
 #include "sim/address_space.h"
 #include "sim/simulator.h"
@@ -219,6 +220,43 @@ TEST_F(Input, DestroyKeepsTheTaskQueueUsable) {
   PostToMainThread([](void*, void*) { ran = true; }, nullptr, nullptr);
   simulator.Frame();
   EXPECT_TRUE(ran);
+}
+
+}  // namespace
+
+namespace {
+
+bool pending = false;
+int restores = 0;
+
+TEST(InputLoginChild, TheLoginChildIsSubclassedWhileALoginIsPending) {
+  sim::Simulator simulator;
+  simulator.Start();
+  input::hooks::loginPending = [] { return pending; };
+  input::hooks::loginRestore = [] { ++restores; };
+  pending = false;
+  restores = 0;
+  const uint32_t childClass = sim::AddressSpace::String("LoginChild");
+  auto createChild = [&] {
+    return static_cast<uintptr_t>(simulator.Host().ExecutePointer(
+        sim::site::kCreateWindowSlot,
+        {0, childClass, 0, 0, 0, 0, 100, 100, static_cast<uint32_t>(simulator.MainWindowHandle()),
+         0, 0x400000, 0}));
+  };
+  createChild();
+  EXPECT_EQ(input::LoginChildWindow, 0u) << "no login pending";
+
+  pending = true;
+  const uintptr_t child = createChild();
+  EXPECT_EQ(input::LoginChildWindow, child);
+  createChild();
+  EXPECT_EQ(input::LoginChildWindow, child) << "only one at a time";
+
+  simulator.Os().SendWindowMessage(child, 0x0002, 0, 0);  // WM_DESTROY
+  EXPECT_EQ(input::LoginChildWindow, 0u);
+  EXPECT_EQ(restores, 1);
+  input::hooks::loginPending = nullptr;
+  input::hooks::loginRestore = nullptr;
 }
 
 }  // namespace
