@@ -80,4 +80,19 @@ TEST(BoundedReader, ArraysAndByteRunsAreCutAtTheEnd) {
   EXPECT_EQ(text.Position(), bytes.size());
 }
 
+TEST(BoundedReader, PeekedWindowsArePaddedWithZerosNearTheEnd) {
+  const std::vector<uint8_t> bytes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+  BoundedReader reader(bytes.data(), bytes.size());
+  uint8_t scratch[8];
+  EXPECT_EQ(reader.Peek8(scratch)[7], 8);
+  reader.Seek(7);
+  const uint8_t* window = reader.Peek8(scratch);
+  EXPECT_EQ(std::vector<uint8_t>(window, window + 8),
+            (std::vector<uint8_t>{8, 9, 10, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(reader.Position(), 7u);  // peeking does not move
+  reader.Skip(5);
+  EXPECT_EQ(reader.Position(), bytes.size());
+  EXPECT_TRUE(reader.Overran());
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 #include "host/appearance/appearance_parser.h"
 
 #include <cstdint>
+#include <cstring>
+#include <span>
 
 #include "host/appearance/animation.h"
 #include "host/appearance/attribute_table.h"
@@ -51,18 +53,17 @@ class StoreBuilder {
     const Header first = ReadHeader(reader_);
     store_.signature_ = first.signature;
 
-    Record scratch;
+    Record scratch;  // every field section 1 reads is written again for each record
     for (int c = 0; c < kCategoryCount; ++c) {
       for (uint32_t id = FirstId(c); id <= first.highest[c]; ++id) {
-        scratch = Record{};
         if (!ReadRecord(Encoding::Section1, static_cast<Category>(c), scratch)) return false;
       }
     }
 
     const Header second = ReadHeader(reader_);
     // Every sprite id of section 2 is four bytes of what is left of the
-    // file, so this is enough for all of them.
-    store_.sprites_.reserve(reader_.Remaining() / 4);
+    // file: the pool is sized for all of them once, and trimmed at the end.
+    store_.sprites_.resize(reader_.Remaining() / 4);
     for (int c = 0; c < kCategoryCount; ++c) {
       std::vector<Record>& records = store_.records_[c];
       const uint32_t count = uint32_t{second.highest[c]} + 1;
@@ -75,6 +76,7 @@ class StoreBuilder {
       }
     }
     if (reader_.Overran()) return false;
+    store_.sprites_.resize(spritesUsed_);
     store_.loaded_ = true;
     return true;
   }
@@ -94,28 +96,39 @@ class StoreBuilder {
     return !reader_.Overran();
   }
 
+  // Sets the record's flags and attributes from its attribute list (the
+  // defaults where the list says nothing). Each attribute is decoded from
+  // an eight-byte window: its flags, two u16 values stored whether it has
+  // them or not (see RawAttribute), then the bytes it really has are
+  // skipped. Only attributes 15 and 33 take a branch of their own.
   bool ReadAttributes(Encoding encoding, Record& record) {
     const RawAttributeTable& table =
         encoding == Encoding::Section1 ? kSection1Attributes : kSection2Attributes;
-    for (uint32_t read = 0; read < kMaxAttributeBytes; ++read) {
-      const uint8_t raw = reader_.ReadU8();
-      if (raw == kAttributeEnd) return true;
-      const AttributeEffect& effect = table.effects[raw];
-      record.flags |= effect.flags;
-      switch (effect.data) {
-        case AttributeData::None: break;
-        case AttributeData::Values:
-          for (uint8_t i = 0; i < effect.count; ++i) {
-            record.attributes[effect.first + i] = reader_.ReadU16();
-          }
-          break;
-        case AttributeData::FlagIfFlag13:
-          if (record.HasFlag(13)) record.SetFlag(15);
-          break;
-        case AttributeData::Market: ReadMarket(encoding, record); break;
+    uint16_t values[kDiscardSlot + 1] = {Record{}.attributes[0]};
+    uint64_t flags = 0;
+    bool ended = false;
+    uint8_t scratch[8];
+    for (uint32_t read = 0; read < kMaxAttributeBytes && !ended; ++read) {
+      const uint8_t* p = reader_.Peek8(scratch);
+      if (p[0] == kAttributeEnd) {
+        reader_.Skip(1);
+        ended = true;
+        break;
+      }
+      const RawAttribute& attribute = table.bytes[p[0]];
+      flags |= attribute.flags;
+      values[attribute.slots[0]] = LoadU16(p + 1);
+      values[attribute.slots[1]] = LoadU16(p + 3);
+      reader_.Skip(1 + attribute.dataBytes);
+      if (attribute.data == AttributeData::Market) {
+        ReadMarket(encoding, record);
+      } else if (attribute.data == AttributeData::FlagIfFlag13 && (flags >> 13 & 1) != 0) {
+        flags |= uint64_t{1} << 15;
       }
     }
-    return false;  // 255 attribute bytes without the end byte
+    std::memcpy(record.attributes, values, sizeof(record.attributes));
+    record.flags = flags;
+    return ended;  // false: 255 attribute bytes without the end byte
   }
 
   void ReadMarket(Encoding encoding, Record& record) {
@@ -149,11 +162,15 @@ class StoreBuilder {
   }
 
   bool ReadGroup(Encoding encoding, FrameGroup& group) {
+    uint8_t scratch[8];
+    const uint8_t* p = reader_.Peek8(scratch);
     uint8_t* d = group.dims;
-    d[kWidth] = reader_.ReadU8();
-    d[kHeight] = reader_.ReadU8();
-    d[kExactSize] = d[kWidth] > 1 || d[kHeight] > 1 ? reader_.ReadU8() : 32;
-    for (int i = kLayers; i <= kFrames; ++i) d[i] = reader_.ReadU8();
+    d[kWidth] = p[0];
+    d[kHeight] = p[1];
+    const bool exactSize = p[0] > 1 || p[1] > 1;  // else d2 is 32 and not in the file
+    d[kExactSize] = exactSize ? p[2] : 32;
+    std::memcpy(d + kLayers, p + 2 + exactSize, kFrames - kLayers + 1);
+    reader_.Skip(7 + exactSize);
     if (encoding == Encoding::Section2 && d[kFrames] >= 2) ReadAnimator(group);
 
     const uint64_t sprites = uint64_t{d[kWidth]} * d[kHeight] * d[kLayers] * d[kPatternX] *
@@ -161,42 +178,43 @@ class StoreBuilder {
     if (sprites > kMaxGroupSprites) return false;
     group.present = true;
     group.spriteCount = static_cast<uint16_t>(sprites);
-    if (reader_.Remaining() / 4 < sprites) {
-      reader_.Skip(sprites * 4);  // runs short: the parse fails after this record
+    if (!Keep(encoding) || reader_.Remaining() / 4 < sprites) {
+      reader_.Skip(sprites * 4);  // a short file fails the parse after this record
       return true;
     }
-    if (!Keep(encoding)) {
-      reader_.Skip(sprites * 4);
-      return true;
-    }
-    std::vector<uint32_t>& pool = store_.sprites_;
-    group.firstSprite = static_cast<uint32_t>(pool.size());
-    pool.resize(pool.size() + sprites);
-    reader_.ReadU32Array(pool.data() + group.firstSprite, sprites);
+    group.firstSprite = spritesUsed_;
+    reader_.ReadU32Array(store_.sprites_.data() + spritesUsed_, sprites);
+    spritesUsed_ += static_cast<uint32_t>(sprites);
     return true;
   }
 
   void ReadAnimator(FrameGroup& group) {
     const uint32_t frames = group.dims[kFrames];
+    uint8_t scratch[8];
+    const uint8_t* p = reader_.Peek8(scratch);
     Animator animator;
-    animator.modeZero = reader_.ReadU8() == 0;
-    animator.loops = reader_.ReadU32();
-    const auto start = static_cast<int8_t>(reader_.ReadU8());
+    animator.modeZero = p[0] == 0;
+    animator.loops = LoadU32(p + 1);
+    const auto start = static_cast<int8_t>(p[5]);
+    reader_.Skip(6);
     animator.firstDuration = static_cast<uint32_t>(store_.durations_.size());
     animator.frameCount = frames;
-    for (uint32_t i = 0; i < frames; ++i) {
-      const uint32_t min = reader_.ReadU32();
-      const uint32_t max = reader_.ReadU32();
-      store_.durations_.push_back(NormalisedDuration(min, max));
+    store_.durations_.resize(animator.firstDuration + frames);
+    const std::span durations = std::span(store_.durations_).subspan(animator.firstDuration);
+    for (FrameDuration& duration : durations) {
+      p = reader_.Peek8(scratch);
+      duration = NormalisedDuration(LoadU32(p), LoadU32(p + 4));
+      reader_.Skip(8);
     }
     animator.startFrame = ResolveStartFrame(start, frames);
-    DeriveTiming(animator, std::span(store_.durations_).subspan(animator.firstDuration, frames));
+    DeriveTiming(animator, durations);
     group.animator = static_cast<uint32_t>(store_.animators_.size());
     store_.animators_.push_back(animator);
   }
 
   AppearanceStore& store_;
   BoundedReader& reader_;
+  uint32_t spritesUsed_ = 0;
 };
 
 bool ParseAppearances(BoundedReader& reader, AppearanceStore& store) {

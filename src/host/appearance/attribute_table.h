@@ -70,16 +70,38 @@ constexpr AttributeEffect EffectOf(uint8_t attribute) {
   }
 }
 
-// The effect of each raw byte in one encoding, translation included.
-struct RawAttributeTable {
-  AttributeEffect effects[256];
+// What the parser does for one raw byte of one encoding, translation
+// included, laid out so that plain attributes need no branch: every
+// attribute stores two u16 values (a slot of kDiscardSlot throws one away)
+// and then skips the `dataBytes` it really has.
+inline constexpr uint8_t kDiscardSlot = 12;  // one past a11
+
+struct RawAttribute {
+  uint64_t flags = 0;
+  uint8_t slots[2] = {kDiscardSlot, kDiscardSlot};
+  uint8_t dataBytes = 0;
+  AttributeData data = AttributeData::None;
 };
+
+struct RawAttributeTable {
+  RawAttribute bytes[256];
+};
+
+constexpr RawAttribute Decoded(const AttributeEffect& effect) {
+  RawAttribute raw;
+  raw.flags = effect.flags;
+  raw.data = effect.data;
+  if (effect.data != AttributeData::Values) return raw;
+  for (uint8_t i = 0; i < effect.count; ++i) raw.slots[i] = static_cast<uint8_t>(effect.first + i);
+  raw.dataBytes = static_cast<uint8_t>(2 * effect.count);
+  return raw;
+}
 
 constexpr RawAttributeTable MakeRawAttributeTable(Encoding encoding) {
   RawAttributeTable table{};
   for (int raw = 0; raw < 256; ++raw) {
     if (raw == kAttributeEnd) continue;
-    table.effects[raw] = EffectOf(TranslateAttribute(encoding, static_cast<uint8_t>(raw)));
+    table.bytes[raw] = Decoded(EffectOf(TranslateAttribute(encoding, static_cast<uint8_t>(raw))));
   }
   return table;
 }

@@ -53,7 +53,22 @@ class BoundedReader {
     return bytes;
   }
 
-  void Skip(size_t count) { ReadBytes(count); }
+  void Skip(size_t count) {
+    const size_t step = count < Remaining() ? count : Remaining();
+    overran_ |= step < count;
+    pos_ += step;
+  }
+
+  // The next eight bytes, for decoding several fields at once: a pointer
+  // into the data when eight remain, else `scratch` holding what remains
+  // followed by zeros. The position stays; Skip moves it past what the
+  // caller used.
+  const uint8_t* Peek8(uint8_t (&scratch)[8]) const {
+    if (Remaining() >= 8) return pos_;
+    std::memset(scratch, 0, sizeof(scratch));
+    if (Remaining() > 0) std::memcpy(scratch, pos_, Remaining());
+    return scratch;
+  }
 
   // Position = start + min(offset, size).
   void Seek(size_t offset) { pos_ = start_ + (offset < Size() ? offset : Size()); }
@@ -82,5 +97,10 @@ class BoundedReader {
   const uint8_t* pos_ = nullptr;
   bool overran_ = false;
 };
+
+inline uint16_t LoadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+inline uint32_t LoadU32(const uint8_t* p) {
+  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
 
 }  // namespace appearance
