@@ -130,16 +130,6 @@ TEST_F(Parser, SpriteListsUpTo16384AreAccepted) {
   EXPECT_EQ(store.RecordCount(Category::Item), 0u);  // a failed parse leaves nothing behind
 }
 
-TEST_F(Parser, TheSpriteLimitAppliesInSectionOneToo) {
-  RecordSpec record;
-  record.groups = {Group{.width = 5, .height = 29, .layers = 113}};
-  writer.Set(Category::Missile, 1, record);
-  // Section 2 declares no missiles, so only section 1 holds the record.
-  writer.section1Highest = std::vector<uint16_t>{99, 0, 0, 1};
-  writer.SetHighest(Category::Missile, 0);
-  EXPECT_FALSE(Parse());
-}
-
 TEST_F(Parser, AttributeListsEndWithin255Bytes) {
   for (const Encoding section : {Encoding::Section1, Encoding::Section2}) {
     for (const size_t count : {size_t{254}, size_t{255}}) {
@@ -162,7 +152,7 @@ TEST_F(Parser, SectionTwoTranslatesAttributeBytes) {
     uint8_t raw;
     std::vector<int> flags;
   };
-  const Case cases[] = {{15, {}},                   // flag 15 needs flag 13 first
+  const Case cases[] = {{15, {}},                   // flag 15 needs flag 13 before it
                         {16, {27, 39}},             // the byte 16 stands for attribute 253
                         {17, {16}},                 // 17 .. 254 move down by one
                         {38, {37}},     {200, {}},  // 199: no meaning
@@ -189,22 +179,6 @@ TEST_F(Parser, SectionTwoTranslatesAttributeBytes) {
   ASSERT_NE(store.Market(record), nullptr);
   EXPECT_EQ(store.Market(record)->values[4], 5);
   EXPECT_TRUE(At(Category::Item, 101).HasFlag(4));
-}
-
-TEST_F(Parser, TranslationTables) {
-  struct Case {
-    Encoding section;
-    uint8_t raw, translated;
-  };
-  const Case cases[] = {
-      {Encoding::Section1, 0, 0},    {Encoding::Section1, 35, 35},   {Encoding::Section1, 36, 35},
-      {Encoding::Section1, 37, 37},  {Encoding::Section1, 38, 36},   {Encoding::Section1, 150, 36},
-      {Encoding::Section1, 254, 36}, {Encoding::Section2, 15, 15},   {Encoding::Section2, 16, 253},
-      {Encoding::Section2, 17, 16},  {Encoding::Section2, 254, 253}, {Encoding::Section2, 0, 0},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(appearance::TranslateAttribute(c.section, c.raw), c.translated) << int{c.raw};
-  }
 }
 
 // Section 1 is only checked, but it must be read with its own translation:
@@ -322,24 +296,6 @@ TEST_F(Parser, OutfitGroupsGoToTheGroupOfTheirType) {
   badType.groups = {Group{.type = 2}};
   writer.Set(Category::Outfit, 1, badType);
   EXPECT_FALSE(Parse());
-}
-
-// Outfits in section 1 have one group and no type bytes.
-TEST_F(Parser, SectionOneOutfitsHaveOneGroupWithoutType) {
-  RecordSpec outfit;
-  outfit.groups = {Group{.type = 0, .layers = 2}, Group{.type = 1, .frames = 3}};
-  writer.Set(Category::Outfit, 1, outfit);
-  writer.Set(Category::Effect, 1, {.attributes = {Flag(12)}});
-  ASSERT_TRUE(Parse());
-  EXPECT_TRUE(At(Category::Effect, 1).HasFlag(12));
-}
-
-TEST_F(Parser, AttributeFifteenNeedsThirteenBeforeIt) {
-  writer.Set(Category::Item, 100, {.attributes = {Flag(13), Flag(15)}});
-  writer.Set(Category::Item, 101, {.attributes = {Flag(15), Flag(13)}});
-  ASSERT_TRUE(Parse());
-  EXPECT_EQ(Flags(At(Category::Item, 100)), (std::vector<int>{13, 15}));
-  EXPECT_EQ(Flags(At(Category::Item, 101)), (std::vector<int>{13}));
 }
 
 // A small file with something in every part: every shorter length must be

@@ -10,16 +10,6 @@ namespace {
 
 using appearance::BoundedReader;
 
-TEST(BoundedReader, ReadsLittleEndianValuesInOrder) {
-  const std::vector<uint8_t> bytes = {0x01, 0x34, 0x12, 0x78, 0x56, 0x34, 0x12, 0xAB};
-  BoundedReader reader(bytes.data(), bytes.size());
-  EXPECT_EQ(reader.ReadU8(), 0x01);
-  EXPECT_EQ(reader.ReadU16(), 0x1234);
-  EXPECT_EQ(reader.ReadU32(), 0x12345678u);
-  EXPECT_EQ(reader.Position(), 7u);
-  EXPECT_FALSE(reader.Overran());
-}
-
 // A read that runs past the end keeps the bytes there are as its low bytes,
 // yields 0 for the rest and leaves the position at the end.
 TEST(BoundedReader, ReadsPastTheEndYieldZerosAndStopAtTheEnd) {
@@ -53,14 +43,6 @@ TEST(BoundedReader, SeekClampsToTheEndAndRewindReturnsToTheStart) {
   EXPECT_EQ(reader.ReadU8(), 0);
   reader.Rewind();
   EXPECT_EQ(reader.ReadU8(), 1);
-}
-
-TEST(BoundedReader, EmptyReaderYieldsZeros) {
-  BoundedReader reader;
-  EXPECT_EQ(reader.ReadU32(), 0u);
-  reader.Seek(5);
-  EXPECT_EQ(reader.Position(), 0u);
-  EXPECT_TRUE(reader.Overran());
 }
 
 TEST(BoundedReader, ArraysAndByteRunsAreCutAtTheEnd) {
