@@ -54,12 +54,11 @@ int32_t SpriteOf(const FrameGroup& group, const SpriteCoordinates& at) {
   return static_cast<int32_t>(appearance::SpriteAt(appearance::Store(), group, at));
 }
 
-// The host's item id 99 stands for a flag-15 thing of its own that has no
-// record: it answers without a lookup.
+// Item id 99 is answered without a lookup: flag 15 and nothing else.
 constexpr uint16_t kHostSpecialItem = 99;
 constexpr int32_t kHostSpecialItemFlag = 15;
 
-// An outfit's standing group always animates.
+// Outfit flag 27 holds for every outfit while group 0 is read.
 constexpr int32_t kAlwaysAnimatedFlag = 27;
 
 // The effect that plays from its own animator on the shared clock instead
