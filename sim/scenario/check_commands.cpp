@@ -8,6 +8,7 @@
 #include "host/host_memory.h"
 #include "sim/scenario/command_table.h"
 #include "sim/scenario/fields.h"
+#include "sim/scenario/screen_queries.h"
 
 namespace sim::scenario {
 namespace {
@@ -102,7 +103,12 @@ void Dump(Context& c, const ScriptLine& line) {
   for (const std::string& text : c.UncheckedDebugLines()) out << "    " << QuotedText(text) << "\n";
   out << "  host opcodes of the last message:";
   for (int opcode : c.Sim().LastHostOpcodes()) out << " " << opcode;
-  out << "\n  web requests:";
+  out << "\n  open windows:\n";
+  for (const WindowSeen& w : OpenWindows()) {
+    out << "    " << QuotedText(w.title) << " " << w.set << " at " << w.x << " " << w.y << " size "
+        << w.w << " " << w.h << "\n";
+  }
+  out << "  web requests:";
   for (const std::string& target : c.Web().Requests()) out << " " << target;
   out << "\n";
 }

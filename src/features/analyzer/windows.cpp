@@ -166,24 +166,35 @@ void OnExpTrackerCode(int32_t code, int32_t value) {
   }
 }
 
-void OnDropTrackerCode(int32_t code, int32_t value) {
-  switch (code) {
-    case kDropClose:
-    case 2002: CloseLater(&DropWindow); break;
-    case kDropReset: ResetLoot(); break;
-    case kDropResize: RefitList(DropWindow, kLootListId); break;
-    default: break;
+namespace {
+
+// The Drop Tracker and the Kill Tracker answer the same kinds of codes.
+struct ListTrackerCodes {
+  int32_t close, selectorClose, reset, resize, listId;
+  GUI_Window** slot;
+  void (*resetTable)();
+};
+
+void OnListTrackerCode(const ListTrackerCodes& codes, int32_t code) {
+  if (code == codes.close || code == codes.selectorClose) {
+    CloseLater(codes.slot);
+  } else if (code == codes.reset) {
+    codes.resetTable();
+  } else if (code == codes.resize) {
+    RefitList(*codes.slot, codes.listId);
   }
 }
 
+}  // namespace
+
+void OnDropTrackerCode(int32_t code, int32_t value) {
+  OnListTrackerCode({kDropClose, 2002, kDropReset, kDropResize, kLootListId, &DropWindow, &ResetLoot},
+                    code);
+}
+
 void OnKillTrackerCode(int32_t code, int32_t value) {
-  switch (code) {
-    case kKillClose:
-    case 2003: CloseLater(&KillWindow); break;
-    case kKillReset: ResetKills(); break;
-    case kKillResize: RefitList(KillWindow, kMonsterListId); break;
-    default: break;
-  }
+  OnListTrackerCode(
+      {kKillClose, 2003, kKillReset, kKillResize, kMonsterListId, &KillWindow, &ResetKills}, code);
 }
 
 }  // namespace analyzer
