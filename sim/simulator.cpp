@@ -28,6 +28,7 @@ constexpr uint32_t kHostSpriteDrawC = 0x4AE200;
 constexpr uint32_t kImportCreateWindow = 0x5FF000;
 constexpr uint32_t kHostClock = 0x5FF010;
 constexpr uint32_t kHostCharacterHandler = 0x458200;
+constexpr uint32_t kLayoutBlockSize = 8192;
 
 void WriteCall(uint32_t site, uint32_t target) {
   host::Write<uint8_t>(site, 0xE8);
@@ -109,6 +110,8 @@ void Simulator::LayOutHostCode() {
   host::Write<uint32_t>(site::kPanelCommandSlot, 0x4D4EA0);
   std::memcpy(host::Pointer(site::kMainWindowClass), kMainWindowClassName,
               sizeof(kMainWindowClassName));
+  // The host's interface layout block (its rectangles start 4,784 bytes in).
+  host::Write<uint32_t>(site::kLayoutBlockPointer, AddressSpace::Allocate(kLayoutBlockSize));
 
   h.DefineFunction(kHostMainLoopWork, [](const uint32_t*, int) { return 0u; });
   h.DefineFunction(kHostFrameCall, [&h](const uint32_t* args, int count) {

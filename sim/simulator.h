@@ -26,6 +26,7 @@ inline constexpr uint32_t kClockSlot = 0x5B85A0;
 inline constexpr uint32_t kMenuCommandSlot = 0x5BD9C0;
 inline constexpr uint32_t kPanelCommandSlot = 0x5C98D0;
 inline constexpr uint32_t kMainWindowClass = 0x5CD9E8;
+inline constexpr uint32_t kLayoutBlockPointer = 0x79CDE4;
 }  // namespace site
 
 struct Folders {

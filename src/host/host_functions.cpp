@@ -81,6 +81,30 @@ bool HostItemTypeFlag(int32_t itemId, int32_t flag) {
           0xFF) != 0;
 }
 
+uint32_t HostButtonConstruct(uint32_t button, int32_t x, int32_t y, int32_t image,
+                             int32_t pressedImage, uint32_t parent, int32_t command,
+                             const char* tooltip) {
+  return HostCallMethod(host::addr::kButtonConstruct, button,
+                        {static_cast<uint32_t>(x), static_cast<uint32_t>(y),
+                         static_cast<uint32_t>(image), static_cast<uint32_t>(pressedImage), parent,
+                         static_cast<uint32_t>(command), host::AddressOf(tooltip), 0});
+}
+uint32_t HostCheckBoxConstruct(uint32_t box, const char* text) {
+  return HostCallMethod(host::addr::kCheckBoxConstruct, box, {host::AddressOf(text)});
+}
+void HostCheckBoxSetChecked(uint32_t box, bool checked) {
+  HostCallMethod(host::addr::kCheckBoxSetChecked, box, {checked ? 1u : 0u});
+}
+bool HostCheckBoxChecked(uint32_t box) {
+  return (HostCallMethod(host::addr::kCheckBoxChecked, box, {}) & 0xFF) != 0;
+}
+void HostCheckBoxPlace(uint32_t box, int32_t x, int32_t y, int32_t width, int32_t height) {
+  HostCallMethod(host::addr::kCheckBoxPlace, box,
+                 {0, static_cast<uint32_t>(x), static_cast<uint32_t>(y),
+                  static_cast<uint32_t>(width), static_cast<uint32_t>(height)});
+}
+void HostOpcode10Notice() { HostCall(host::addr::kOpcode10Notice, {}); }
+
 uint32_t HostCall(uint32_t address, std::initializer_list<uint32_t> args) {
   return Backend().Call(address, args.begin(), static_cast<int>(args.size()));
 }

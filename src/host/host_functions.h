@@ -53,6 +53,16 @@ uint32_t HostCreatureById(uint32_t id);
 void HostAddChild(uint32_t parent, uint32_t child);
 void HostAddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint);
 bool HostItemTypeFlag(int32_t itemId, int32_t flag);
+// The host's own controls, built on objects from HostAlloc.
+uint32_t HostButtonConstruct(uint32_t button, int32_t x, int32_t y, int32_t image,
+                             int32_t pressedImage, uint32_t parent, int32_t command,
+                             const char* tooltip);
+uint32_t HostCheckBoxConstruct(uint32_t box, const char* text);
+void HostCheckBoxSetChecked(uint32_t box, bool checked);
+bool HostCheckBoxChecked(uint32_t box);
+void HostCheckBoxPlace(uint32_t box, int32_t x, int32_t y, int32_t width, int32_t height);
+// Told about opcode 10 before the host parses it.
+void HostOpcode10Notice();
 
 // A host function at a fixed address, cdecl, 32-bit arguments.
 uint32_t HostCall(uint32_t address, std::initializer_list<uint32_t> args = {});

@@ -3,6 +3,7 @@
 // the exit warning.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 #include "enhancements/exit_warning.h"
@@ -191,9 +192,31 @@ TEST_F(Input, WalkModeMovesWithLettersOfEitherCase) {
   EXPECT_EQ(simulator.HostCharacters(), "X7");
 }
 
+TEST(InputMainWindow, SeeingTheMainWindowAdjustsTheHostLayout) {
+  sim::Simulator simulator;
+  host::Write<int32_t>(0x64B62C, 100);
+  host::Write<int32_t>(0x64AC78, 1);
+  simulator.Start();
+  EXPECT_EQ(host::Read<int32_t>(0x64B62C), 120);
+  EXPECT_EQ(host::Read<int32_t>(0x64AC78), 150);
+  EXPECT_EQ(host::Read<int32_t>(0x79CDE0), 350);
+  const uint32_t table = host::Read<uint32_t>(0x79CDE4) + 4784;
+  auto rect = [&](int i) {
+    std::array<int32_t, 4> r{};
+    for (int k = 0; k < 4; ++k) r[k] = host::Read<int32_t>(table + i * 16 + k * 4);
+    return r;
+  };
+  EXPECT_EQ(rect(0), (std::array<int32_t, 4>{0, 320, 43, 20}));
+  EXPECT_EQ(rect(6), (std::array<int32_t, 4>{0, 288, 43, 13}));
+  EXPECT_EQ(rect(30), (std::array<int32_t, 4>{263, 0, 2, 64}));
+  EXPECT_EQ(rect(50), (std::array<int32_t, 4>{149, 500, 20, 20}));
+  EXPECT_EQ(rect(51), (std::array<int32_t, 4>{})) << "nothing after the 51st";
+  EXPECT_EQ(ClientWidth, 800);
+  EXPECT_NE(input::HostWindowProc, 0u);
+}
+
 TEST_F(Input, CtrlXWritesTheChatModeRectangle) {
-  const uint32_t block = sim::AddressSpace::Allocate(8192);
-  host::Write<uint32_t>(0x79CDE4, block);
+  const uint32_t block = host::Read<uint32_t>(0x79CDE4);
   EnterGame();
   input::ToggleWalkMode();
   const uint32_t rect = block + 4784 + 6 * 16;
