@@ -132,24 +132,46 @@ intptr_t OnChar(const Message& m) {
 
 // ---- mouse buttons -------------------------------------------------------------------
 
+using WindowButton = bool (GUI_Window::*)(int32_t, int32_t);
+using DialogButton = void (GUI_Dialog::*)(int32_t, int32_t);
+
+// A press of either button, offered in order: the singletons, the modal
+// dialog, then (under the window-list test) the first login dialog under the
+// point; a dialog that gets it captures the mouse, a singleton only for the
+// left button. Answers whether one of them took it.
+bool OfferPress(int32_t x, int32_t y, WindowButton window, DialogButton dialog,
+                bool captureForSingleton) {
+  if (OfferToSingletons([&](GUI_Window* w) { return (w->*window)(x, y); })) {
+    if (captureForSingleton) SetCapture();
+    return true;
+  }
+  GUI_Dialog* target = gui::ModalDialog();
+  if (target == nullptr && WindowListTakesInput()) target = WindowListDialogAt(x, y);
+  if (target == nullptr) return false;
+  SetCapture();
+  (target->*dialog)(x, y);
+  return true;
+}
+
+// A release of either button: a singleton that takes it answers it (letting
+// the capture go only for the left button); otherwise the modal dialog and,
+// under the window-list test, every login dialog get it, the capture is let
+// go, and the host gets the message too.
+bool OfferRelease(int32_t x, int32_t y, WindowButton window, DialogButton dialog,
+                  bool releaseForSingleton) {
+  if (OfferToSingletons([&](GUI_Window* w) { return (w->*window)(x, y); })) {
+    if (releaseForSingleton) ReleaseCapture();
+    return true;
+  }
+  if (GUI_Dialog* modal = gui::ModalDialog()) (modal->*dialog)(x, y);
+  ReleaseCapture();
+  if (WindowListTakesInput()) GiveToWindowList([&](GUI_Dialog* d) { (d->*dialog)(x, y); }, false);
+  return false;
+}
+
 intptr_t OnLeftDown(const Message& m) {
   const int32_t x = LowX(m.lParam), y = HighY(m.lParam);
-  if (OfferToSingletons([&](GUI_Window* w) { return w->OnMouseDown(x, y); })) {
-    SetCapture();
-    return kAnswered;
-  }
-  if (GUI_Dialog* modal = gui::ModalDialog()) {
-    SetCapture();
-    modal->OnMouseDown(x, y);
-    return kAnswered;
-  }
-  if (WindowListTakesInput()) {
-    if (GUI_Dialog* dialog = WindowListDialogAt(x, y)) {
-      SetCapture();
-      dialog->OnMouseDown(x, y);
-      return kAnswered;
-    }
-  }
+  if (OfferPress(x, y, &GUI_Window::OnMouseDown, &GUI_Dialog::OnMouseDown, true)) return kAnswered;
   if (EditorWaiting()) {
     if (hooks::hotkeyEditorClick != nullptr) hooks::hotkeyEditorClick(x, y);
     if (x <= ClientWidth - kSidePanelWidth) return kAnswered;
@@ -163,40 +185,19 @@ intptr_t OnLeftUp(const Message& m) {
     if (hooks::hotkeyEditorRelease != nullptr) hooks::hotkeyEditorRelease();
     return kAnswered;
   }
-  if (OfferToSingletons([&](GUI_Window* w) { return w->OnMouseUp(x, y); })) {
-    ReleaseCapture();
-    return kAnswered;
-  }
-  if (GUI_Dialog* modal = gui::ModalDialog()) modal->OnMouseUp(x, y);
-  ReleaseCapture();
-  if (WindowListTakesInput()) GiveToWindowList([&](GUI_Dialog* d) { d->OnMouseUp(x, y); }, false);
+  if (OfferRelease(x, y, &GUI_Window::OnMouseUp, &GUI_Dialog::OnMouseUp, true)) return kAnswered;
   return PassOn(m);
 }
 
 intptr_t OnRightDown(const Message& m) {
   const int32_t x = LowX(m.lParam), y = HighY(m.lParam);
-  if (OfferToSingletons([&](GUI_Window* w) { return w->OnRightDown(x, y); })) return kAnswered;
-  if (GUI_Dialog* modal = gui::ModalDialog()) {
-    SetCapture();
-    modal->OnRightDown(x, y);
-    return kAnswered;
-  }
-  if (WindowListTakesInput()) {
-    if (GUI_Dialog* dialog = WindowListDialogAt(x, y)) {
-      SetCapture();
-      dialog->OnRightDown(x, y);
-      return kAnswered;
-    }
-  }
+  if (OfferPress(x, y, &GUI_Window::OnRightDown, &GUI_Dialog::OnRightDown, false)) return kAnswered;
   return PassOn(m);
 }
 
 intptr_t OnRightUp(const Message& m) {
   const int32_t x = LowX(m.lParam), y = HighY(m.lParam);
-  if (OfferToSingletons([&](GUI_Window* w) { return w->OnRightUp(x, y); })) return kAnswered;
-  if (GUI_Dialog* modal = gui::ModalDialog()) modal->OnRightUp(x, y);
-  ReleaseCapture();
-  if (WindowListTakesInput()) GiveToWindowList([&](GUI_Dialog* d) { d->OnRightUp(x, y); }, false);
+  if (OfferRelease(x, y, &GUI_Window::OnRightUp, &GUI_Dialog::OnRightUp, false)) return kAnswered;
   return PassOn(m);
 }
 
