@@ -5,15 +5,14 @@
 
 #include "gui/draw.h"
 #include "gui/screen.h"
+#include "gui/widgets/face.h"
 #include "host/handlers.h"
 
 namespace {
 
+// A black one-pixel border inside the rectangle.
 void Border(int32_t x, int32_t y, int32_t w, int32_t h) {
-  HostFillRectRGB(x, y, w, 1, 0, 0, 0);
-  HostFillRectRGB(x, y + h - 1, w, 1, 0, 0, 0);
-  HostFillRectRGB(x, y, 1, h, 0, 0, 0);
-  HostFillRectRGB(x + w - 1, y, 1, h, 0, 0, 0);
+  gui::Bevel(x, y, w, h, gui::Grey(0), gui::Grey(0));
 }
 
 }  // namespace

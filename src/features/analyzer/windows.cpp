@@ -62,6 +62,51 @@ void RefitList(GUI_Window* window, int32_t listId) {
   if (GUI_Element* list = window->FindChild(listId)) list->SetBounds(list->x, list->y, list->w, list->h);
 }
 
+// The Drop Tracker and the Kill Tracker: the same window around a different
+// list, answering the same kinds of codes.
+struct ListTracker {
+  const char* title;
+  int32_t tag;
+  GUI_Handler handler;
+  int32_t close, selectorClose, minimize, resize, reset;
+  const char* resetCaption;
+  int32_t listId;
+  GUI_AnalyzerList* (*makeList)();
+  GUI_Window** slot;
+  void (*resetTable)();
+};
+
+const ListTracker kDropTracker{
+    "Drop Tracker", 10, &OnDropTrackerCode, kDropClose, 2002, kDropMinimize, kDropResize,
+    kDropReset, "Reset Loot", kLootListId,
+    []() -> GUI_AnalyzerList* { return new GUI_LootList(4, 44, 164, 92, kLootListId); },
+    &DropWindow, &ResetLoot};
+const ListTracker kKillTracker{
+    "Kill Tracker", 11, &OnKillTrackerCode, kKillClose, 2003, kKillMinimize, kKillResize,
+    kKillReset, "Reset Kills", kMonsterListId,
+    []() -> GUI_AnalyzerList* { return new GUI_MonsterList(4, 44, 164, 92, kMonsterListId); },
+    &KillWindow, &ResetKills};
+
+GUI_Window* BuildListTracker(const ListTracker& t) {
+  GUI_Window* w = NewWindow(172, 140, t.title, t.tag, t.handler, t.close, t.minimize);
+  w->SetResizeHandler(t.handler, t.resize);
+  w->SetMinHeight(140);
+  w->SetMaxHeight(615);
+  AnalyzerButton(*w, 9, 22, 145, t.resetCaption, t.handler, t.reset);
+  w->AddChild(t.makeList());
+  return w;
+}
+
+void OnListTrackerCode(const ListTracker& t, int32_t code) {
+  if (code == t.close || code == t.selectorClose) {
+    CloseLater(t.slot);
+  } else if (code == t.reset) {
+    t.resetTable();
+  } else if (code == t.resize) {
+    RefitList(*t.slot, t.listId);
+  }
+}
+
 }  // namespace
 
 void Close(GUI_Window** slot) {
@@ -116,27 +161,9 @@ GUI_Window* BuildExpTracker() {
   return w;
 }
 
-GUI_Window* BuildDropTracker() {
-  GUI_Window* w =
-      NewWindow(172, 140, "Drop Tracker", 10, &OnDropTrackerCode, kDropClose, kDropMinimize);
-  w->SetResizeHandler(&OnDropTrackerCode, kDropResize);
-  w->SetMinHeight(140);
-  w->SetMaxHeight(615);
-  AnalyzerButton(*w, 9, 22, 145, "Reset Loot", &OnDropTrackerCode, kDropReset);
-  w->AddChild(new GUI_LootList(4, 44, 164, 92, kLootListId));
-  return w;
-}
+GUI_Window* BuildDropTracker() { return BuildListTracker(kDropTracker); }
 
-GUI_Window* BuildKillTracker() {
-  GUI_Window* w =
-      NewWindow(172, 140, "Kill Tracker", 11, &OnKillTrackerCode, kKillClose, kKillMinimize);
-  w->SetResizeHandler(&OnKillTrackerCode, kKillResize);
-  w->SetMinHeight(140);
-  w->SetMaxHeight(615);
-  AnalyzerButton(*w, 9, 22, 145, "Reset Kills", &OnKillTrackerCode, kKillReset);
-  w->AddChild(new GUI_MonsterList(4, 44, 164, 92, kMonsterListId));
-  return w;
-}
+GUI_Window* BuildKillTracker() { return BuildListTracker(kKillTracker); }
 
 void OnSelectorCode(int32_t code, int32_t value) {
   switch (code) {
@@ -166,35 +193,8 @@ void OnExpTrackerCode(int32_t code, int32_t value) {
   }
 }
 
-namespace {
+void OnDropTrackerCode(int32_t code, int32_t value) { OnListTrackerCode(kDropTracker, code); }
 
-// The Drop Tracker and the Kill Tracker answer the same kinds of codes.
-struct ListTrackerCodes {
-  int32_t close, selectorClose, reset, resize, listId;
-  GUI_Window** slot;
-  void (*resetTable)();
-};
-
-void OnListTrackerCode(const ListTrackerCodes& codes, int32_t code) {
-  if (code == codes.close || code == codes.selectorClose) {
-    CloseLater(codes.slot);
-  } else if (code == codes.reset) {
-    codes.resetTable();
-  } else if (code == codes.resize) {
-    RefitList(*codes.slot, codes.listId);
-  }
-}
-
-}  // namespace
-
-void OnDropTrackerCode(int32_t code, int32_t value) {
-  OnListTrackerCode({kDropClose, 2002, kDropReset, kDropResize, kLootListId, &DropWindow, &ResetLoot},
-                    code);
-}
-
-void OnKillTrackerCode(int32_t code, int32_t value) {
-  OnListTrackerCode(
-      {kKillClose, 2003, kKillReset, kKillResize, kMonsterListId, &KillWindow, &ResetKills}, code);
-}
+void OnKillTrackerCode(int32_t code, int32_t value) { OnListTrackerCode(kKillTracker, code); }
 
 }  // namespace analyzer
