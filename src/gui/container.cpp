@@ -5,9 +5,6 @@
 #include "gui/screen.h"
 #include "platform/platform.h"
 
-int32_t ClientWidth = 0;
-int32_t ClientHeight = 0;
-
 namespace gui {
 
 GUI_Element* Container::AddChild(GUI_Element* element) {

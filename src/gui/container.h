@@ -36,6 +36,11 @@ class Container {
   // Blurs and drops the focus and destroys every child.
   void DestroyChildren();
 
+  // Whether the point lies inside the container's rectangle (inclusive).
+  bool Contains(int32_t px, int32_t py) const {
+    return px >= x && px <= x + w && py >= y && py <= y + h;
+  }
+
   // A snapshot of the children, so a handler that changes them cannot
   // disturb a walk.
   std::vector<GUI_Element*> ChildrenSnapshot() const;

@@ -37,11 +37,6 @@ class GUI_Dialog : public gui::Container {
   void OnChar(int32_t code, int32_t data);
   void Destroy();
 
-  // Whether the point lies inside the dialog (inclusive).
-  bool Contains(int32_t px, int32_t py) const {
-    return px >= x && px <= x + w && py >= y && py <= y + h;
-  }
-
   int32_t kind = 0;
   // Called from the destructor so the owner can forget its pointer.
   void (*onDestroyed)(GUI_Dialog* dialog) = nullptr;

@@ -37,10 +37,6 @@ GUI_Window::~GUI_Window() {
   if (docked) gui::Dock().Remove(this);
 }
 
-void GUI_Window::SetBounds(int32_t newX, int32_t newY, int32_t newW, int32_t newH) {
-  Container::SetBounds(newX, newY, newW, newH);
-}
-
 void GUI_Window::SetCloseHandler(GUI_Handler handler, int32_t code) {
   closeHandler = handler;
   closeCode = code;
@@ -106,7 +102,7 @@ void GUI_Window::CenterOnScreen(int32_t screenW, int32_t screenH) {
 }
 
 bool GUI_Window::HitTest(int32_t px, int32_t py) const {
-  if (InBox(px, py, x, y, w, h)) return true;
+  if (Contains(px, py)) return true;
   if (minimized) return false;
   for (const auto& child : children) {
     if (child->interactive && child->Contains(px, py)) return true;

@@ -20,7 +20,6 @@ class GUI_Window : public gui::Container {
              bool docked);
   ~GUI_Window() override;
 
-  void SetBounds(int32_t newX, int32_t newY, int32_t newW, int32_t newH) override;
   void SetCloseHandler(GUI_Handler handler, int32_t code);
   void SetMinimizeHandler(GUI_Handler handler, int32_t code);
   void SetResizeHandler(GUI_Handler handler, int32_t code);
