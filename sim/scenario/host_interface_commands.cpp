@@ -1,0 +1,155 @@
+// The host's own world as a scenario sets it up and sees it: creatures, its
+// context menu, its appearance data, its main window's visibility, and the
+// message boxes and web pages the library showed.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "host/appearance/appearance_store.h"
+#include "host/creature.h"
+#include "sim/address_space.h"
+#include "sim/appearance_writer.h"
+#include "sim/scenario/command_table.h"
+#include "sim/scenario/fields.h"
+
+namespace sim::scenario {
+namespace {
+
+constexpr uint32_t kCreatureSize = 0x100;
+constexpr uint32_t kLoadDataSite = 0x4CC244;  // the host's data-file load
+constexpr char kLoadContinuation[] = "host:0x45CFE0(0)";
+
+uint32_t Number(const ScriptLine& line, size_t index, int64_t maximum = 0xFFFFFFFF) {
+  return static_cast<uint32_t>(ParseInteger(line.args.at(index), line.line, 0, maximum));
+}
+
+// creature ID LOOKTYPE [MOUNT]: a creature the host knows by its id.
+void Creature(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 2, 3);
+  namespace cr = host::creature;
+  const uint32_t address = AddressSpace::Allocate(kCreatureSize);
+  host::Write<uint32_t>(address + cr::kId, Number(line, 0));
+  host::Write<uint32_t>(address + cr::kLookType, Number(line, 1));
+  host::Write<uint32_t>(address + cr::kMountLookType, line.args.size() > 2 ? Number(line, 2) : 0);
+  c.Sim().Host().AddCreature(Number(line, 0), address);
+}
+
+// open-menu creature ID | open-menu item ID X Y Z STACK: the host's context
+// menu, opened where the mouse last was.
+void OpenMenu(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 2, 6);
+  const std::string& kind = WordArg(line, 0);
+  MenuTarget target;
+  if (kind == "creature") {
+    RequireArgs(line, 2, 2);
+    target.creatureId = Number(line, 1);
+  } else if (kind == "item") {
+    RequireArgs(line, 6, 6);
+    target.itemId = static_cast<uint16_t>(Number(line, 1, 0xFFFF));
+    target.x = static_cast<uint16_t>(Number(line, 2, 0xFFFF));
+    target.y = static_cast<uint16_t>(Number(line, 3, 0xFFFF));
+    target.z = static_cast<uint8_t>(Number(line, 4, 0xFF));
+    target.stackPosition = static_cast<uint8_t>(Number(line, 5, 0xFF));
+  } else {
+    throw ScriptError(line.line, "open-menu takes creature or item");
+  }
+  c.Sim().Interface().OpenMenu(target);
+}
+
+// Main window visibility, as the process's main-window search sees it.
+template <bool Visible>
+void ShowWindow(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  c.Sim().Os().mainWindowVisible = Visible;
+}
+
+// appearance + block: the host's appearance file, one record a line
+// ("item ID", "outfit ID", "effect ID" or "missile ID", then "flag N"
+// any number of times), loaded by the host's data-file load.
+void Appearance(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  namespace af = sim::appearance_file;
+  af::AppearanceFileWriter writer;
+  std::istringstream block(line.block.value_or(""));
+  std::string text;
+  int offset = 0;
+  while (std::getline(block, text)) {
+    ++offset;
+    std::istringstream words(text);
+    std::string category;
+    uint32_t id = 0;
+    if (!(words >> category)) continue;
+    const int at = line.line + offset;
+    static const std::pair<const char*, af::Category> kCategories[] = {
+        {"item", af::Category::Item}, {"outfit", af::Category::Outfit},
+        {"effect", af::Category::Effect}, {"missile", af::Category::Missile}};
+    const af::Category* found = nullptr;
+    for (const auto& [name, value] : kCategories) {
+      if (category == name) found = &value;
+    }
+    if (found == nullptr || !(words >> id) || id > 0xFFFF) {
+      throw ScriptError(at, "expected CATEGORY ID [flag N]...");
+    }
+    af::RecordSpec& record = writer.Set(*found, static_cast<uint16_t>(id));
+    std::string word;
+    uint32_t flag = 0;
+    while (words >> word) {
+      if (word != "flag" || !(words >> flag) || flag > 37) throw ScriptError(at, "expected flag N (0 to 37)");
+      record.attributes.push_back(af::Flag(static_cast<uint8_t>(flag)));
+    }
+  }
+  Simulator& sim = c.Sim();
+  const std::string folder = sim.folders().data;
+  writer.WriteTo(folder + "/Quorlan.dat");
+  if (!std::filesystem::exists(folder + "/Quorlan.spr")) {
+    std::ofstream(folder + "/Quorlan.spr", std::ios::binary) << std::string(4, '\0');
+  }
+  sim.Host().ExecuteCallSite(kLoadDataSite, {0});
+  // The host's own rest of loading is no call of interest to a scenario.
+  auto& calls = sim.Host().HostCalls();
+  if (!calls.empty() && calls.back() == kLoadContinuation) calls.pop_back();
+  if (!appearance::Store().Loaded()) throw ScriptError(line.line, "the host could not load the appearance file");
+}
+
+void ExpectMessageBox(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 2, 2);
+  const std::string& caption = StringArg(line, 0).text;
+  const std::string& text = StringArg(line, 1).text;
+  auto& shown = c.Sim().Os().MessageBoxes();
+  if (shown.empty()) {
+    c.Fail(line.line, "message box " + QuotedText(caption) + " " + QuotedText(text), "none");
+    return;
+  }
+  const auto box = shown.front();
+  shown.erase(shown.begin());
+  c.Expect(box.caption == caption && box.text == text, line.line,
+           "message box " + QuotedText(caption) + " " + QuotedText(text),
+           QuotedText(box.caption) + " " + QuotedText(box.text));
+}
+
+void ExpectOpened(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string& url = StringArg(line, 0).text;
+  auto& opened = c.Sim().Os().OpenedPages();
+  if (opened.empty()) {
+    c.Fail(line.line, "page " + QuotedText(url) + " opened", "none");
+    return;
+  }
+  const std::string page = opened.front();
+  opened.erase(opened.begin());
+  c.Expect(page == url, line.line, "page " + QuotedText(url) + " opened", QuotedText(page));
+}
+
+}  // namespace
+
+void RegisterHostInterfaceCommands(CommandTable& table) {
+  table.Add("creature", &Creature);
+  table.Add("open-menu", &OpenMenu, Needs::Library);
+  table.Add("hide-window", &ShowWindow<false>, Needs::Library);
+  table.Add("show-window", &ShowWindow<true>, Needs::Library);
+  table.Add("appearance", &Appearance, Needs::Library, Block::Always);
+  table.Add("expect-message-box", &ExpectMessageBox);
+  table.Add("expect-opened", &ExpectOpened);
+}
+
+}  // namespace sim::scenario

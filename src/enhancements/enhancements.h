@@ -1,0 +1,12 @@
+// The small client enhancements: the side-panel buttons and their commands,
+// the blessings indicator, the context-menu entries and the captured host
+// buttons.
+#pragma once
+
+namespace enhancements {
+
+// Takes over their host sites and registers their commands and opcode.
+// Called once at attach, before the features register their commands.
+void Install();
+
+}  // namespace enhancements
