@@ -26,7 +26,7 @@ struct DrawCall {
 using Packet = std::vector<uint8_t>;
 
 // Raised by the simulated host's load-error function (0x560081).
-struct HostLoadError : std::runtime_error {
+struct HostLoadError : std::runtime_error, host::HostRaised {
   explicit HostLoadError(int code)
       : std::runtime_error("host load error " + std::to_string(code)), code(code) {}
   int code;
@@ -34,7 +34,7 @@ struct HostLoadError : std::runtime_error {
 
 // The simulated host ran into something the real client would crash on
 // (a patched site without a CALL, a handler reached with the wrong contract).
-struct SimError : std::runtime_error {
+struct SimError : std::runtime_error, host::HostRaised {
   using std::runtime_error::runtime_error;
 };
 

@@ -84,6 +84,13 @@ intptr_t SimPlatform::SendWindowMessage(uintptr_t window, uint32_t message, uint
   return hostWindowProcedure ? hostWindowProcedure(window, message, wParam, lParam) : 0;
 }
 
+void SimPlatform::DestroyWindow(uintptr_t window) {
+  constexpr uint32_t kWmDestroy = 0x0002, kWmNcDestroy = 0x0082;
+  SendWindowMessage(window, kWmDestroy, 0, 0);
+  SendWindowMessage(window, kWmNcDestroy, 0, 0);
+  procedures_.erase(window);
+}
+
 uintptr_t SimPlatform::SubclassWindow(uintptr_t window, platform::WindowProcedure procedure,
                                       bool unicode) {
   auto it = procedures_.find(window);

@@ -59,6 +59,10 @@ class SimPlatform : public posix::PosixPlatform {
                             uintptr_t menu, uintptr_t instance, void* param) override;
 
   // ---- switches and sinks for the simulator and tests -------------------------
+  // Destroys a window as Windows does: WM_DESTROY, then WM_NCDESTROY, the
+  // last message it gets, both through its current procedure; its subclass
+  // goes with it.
+  void DestroyWindow(uintptr_t window);
   void AdvanceClock(uint64_t milliseconds) { millis_ += milliseconds; }
   uint64_t ClockNow() const { return millis_; }
   void SetCalendar(int64_t secondsSince1970);

@@ -214,7 +214,10 @@ intptr_t Simulator::SendToMainWindow(uint32_t message, uintptr_t wParam, intptr_
 
 intptr_t Simulator::HostWindowProcedure(uintptr_t window, uint32_t message, uintptr_t wParam,
                                         intptr_t lParam) {
-  if (window != mainWindow_) return 0;
+  if (window != mainWindow_) {
+    childWindowMessages_.push_back({window, message});
+    return 0;
+  }
   hostWindowMessages_.push_back(message);
   if (sendingInput_) passedMessages_.push_back(message);
   return 0;

@@ -78,6 +78,11 @@ class Simulator {
   // Every message that reached the host's own main-window procedure,
   // including those the library sent itself (key repeats).
   std::vector<uint32_t>& HostWindowMessages() { return hostWindowMessages_; }
+  // Messages that reached the host's own procedure of its other windows
+  // (the login child window), as (window, message).
+  std::vector<std::pair<uintptr_t, uint32_t>>& ChildWindowMessages() {
+    return childWindowMessages_;
+  }
 
  private:
   void LayOutHostCode();
@@ -96,6 +101,7 @@ class Simulator {
   std::vector<int> lastHostOpcodes_;
   std::vector<uint32_t> passedMessages_;
   std::vector<uint32_t> hostWindowMessages_;
+  std::vector<std::pair<uintptr_t, uint32_t>> childWindowMessages_;
   bool sendingInput_ = false;
   std::string hostCharacters_;
 };

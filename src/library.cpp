@@ -6,6 +6,7 @@
 #include "enhancements/exit_warning.h"
 #include "features/analyzer/analyzer.h"
 #include "gui/window_sets.h"
+#include "host/appearance/data_files.h"
 #include "host/start_up.h"
 #include "input/input_hooks.h"
 #include "input/window_procedures.h"
@@ -21,6 +22,7 @@ void WireSubsystems() {
   // The host's main window and character input reach the library's windows.
   input::Install();
   input::hooks::openExitWarning = &enhancements::OpenExitWarning;
+  input::hooks::unmapDataFiles = &appearance::UnmapDataFiles;
   // The host's panel and menu commands reach each feature's registration.
   enhancements::InstallCommands();
   // Server messages: the dispatcher's own opcodes first; each feature then

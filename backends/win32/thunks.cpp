@@ -1,8 +1,8 @@
 // Hook thunks: the host reaches these handlers with contracts a C++ function
 // cannot express, so each gets a few instructions of assembly that adapt the
 // contract and then call the plain cdecl core function of the same name
-// (handlers.h). The core functions hold all logic and catch everything they
-// raise; the thunks only move arguments and registers.
+// (handlers.h) through its guard (host/entry_guard.h), which holds the
+// fallback for any failure; the thunks only move arguments and registers.
 //
 // Stack on entry to every thunk (each is reached by a CALL in host code,
 // directly or through a pointer the patch table redirected):
@@ -12,6 +12,7 @@
 // [esp + 4n] n times copies n arguments in their original order.
 #include "thunks.h"
 
+#include "host/entry_guard.h"
 #include "host/handlers.h"
 #include "host/patch_table.h"
 
@@ -28,11 +29,13 @@ struct Arity<R (*)(A...)> {
 
 // clang-format off
 
-// The core function a thunk calls, under a C name the assembly can use (the
-// C++ names are mangled). It has the core function's own type, and the
-// static_assert ties the core's argument count to what the thunk passes.
+// The core function a thunk calls, behind its guard, under a C name the
+// assembly can use (the C++ names are mangled). It has the core function's
+// own type, and the static_assert ties the core's argument count to what
+// the thunk passes.
 #define QUORLAN_CORE(name, arity)                                            \
-  extern "C" decltype(&::name) const quorlanCore##name = &::name;            \
+  extern "C" decltype(&::name) const quorlanCore##name =                     \
+      &host::GuardedEntry<host::Handler::name, &::name>::Call;               \
   static_assert(Arity<decltype(&::name)>::value == (arity),                  \
                 #name ": the thunk passes a different number of arguments");
 
@@ -213,12 +216,9 @@ QUORLAN_THUNK(DoubleFirstArgument,
 extern "C" __attribute__((naked)) void QuorlanSpriteSkip() { asm("ret\n"); }
 
 extern "C" uint32_t QuorlanSpriteContinuation(uint32_t returnAddress) noexcept {
-  uint32_t target = 0;
-  try {
-    target = host::OriginalCallTarget(returnAddress - 5);
-  } catch (...) {
-    target = 0;
-  }
+  const uint32_t target = host::Shielded(
+      "QuorlanSpriteContinuation", [&] { return host::OriginalCallTarget(returnAddress - 5); },
+      [] { return uint32_t{0}; });
   if (target != 0) return target;
   return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&QuorlanSpriteSkip));
 }

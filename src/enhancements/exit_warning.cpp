@@ -73,12 +73,19 @@ std::unique_ptr<GUI_Dialog> BuildWarning() {
 }  // namespace
 
 void OpenExitWarning() {
-  if (ExitWarningDialog != nullptr && ExitWarningDialog != gui::ModalDialog()) {
-    if (gui::SetAsideDialog() == ExitWarningDialog) gui::DestroySetAsideDialog();
-  }
   std::unique_ptr<GUI_Dialog> dialog = BuildWarning();
   GUI_Dialog* raw = dialog.get();
-  gui::StackModalDialog(std::move(dialog));
+  if (ExitWarningDialog != nullptr && ExitWarningDialog == gui::ModalDialog()) {
+    // Closing again while the warning is up: the new warning takes the old
+    // one's place, and the dialog it had set aside stays set aside, so
+    // there is one warning and closing it brings that dialog back.
+    gui::SetModalDialog(std::move(dialog));
+  } else {
+    if (ExitWarningDialog != nullptr && gui::SetAsideDialog() == ExitWarningDialog) {
+      gui::DestroySetAsideDialog();
+    }
+    gui::StackModalDialog(std::move(dialog));
+  }
   ExitWarningDialog = raw;
   raw->Place(ClientWidth, ClientHeight);
 }

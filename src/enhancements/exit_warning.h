@@ -15,7 +15,8 @@ inline constexpr int32_t kCancelCommand = 0x1006;
 extern GUI_Dialog* ExitWarningDialog;
 
 // Makes a new warning the modal dialog, setting the one that was modal
-// aside; an older warning that is not current is destroyed first.
+// aside; an older warning that is not current is destroyed first, and one
+// that is current is replaced in place (its set-aside dialog stays).
 void OpenExitWarning();
 
 // The warning's three buttons (queued events: code is the command).

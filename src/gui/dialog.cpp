@@ -192,11 +192,12 @@ void GUI_Dialog::OnKeyDown(int32_t key, int32_t data) {
       return;
     case kUp:
     case kDown:
-      if (kind == kSavedAccounts) {
-        if (GUI_Element* list = FindChild(gui::ids::kLoginList)) list->OnKeyDown(key, data);
+      if (kind != kSavedAccounts) break;
+      if (GUI_Element* list = FindChild(gui::ids::kLoginList)) {
+        list->OnKeyDown(key, data);
         return;
       }
-      break;
+      break;  // no list: the focused child has the arrow
     default:
       break;
   }

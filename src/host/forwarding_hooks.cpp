@@ -1,6 +1,7 @@
 // Handlers that replace a host call and first make that call themselves;
 // the library's additions come through the registration points of
 // hook_points.h.
+#include "host/entry_guard.h"
 #include "host/handlers.h"
 #include "host/hook_points.h"
 #include "host/host_functions.h"
@@ -102,6 +103,7 @@ uintptr_t OnCreateWindow(uint32_t exStyle, const char* className, const char* wi
   const uintptr_t window = platform::Get().CreateWindowExA(
       exStyle, className, windowName, style, x, y, width, height, parent, menu, instance, param);
   if (window == 0) return window;
+  host::KeepHostResult(window);  // the window exists whatever follows
   if (host::hooks::windowCreated != nullptr) {
     host::hooks::windowCreated(window, className, width, height, parent);
   }

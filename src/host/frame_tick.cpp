@@ -1,6 +1,7 @@
 // OnFrameTick and OnFrameDraw: the library's two places in the host's frame.
 #include <vector>
 
+#include "host/entry_guard.h"
 #include "host/frame_hooks.h"
 #include "host/handlers.h"
 #include "host/host_functions.h"
@@ -76,6 +77,7 @@ int32_t OnFrameDraw(int32_t a0, int32_t a1, int32_t a2, int32_t a3, int32_t a4, 
                     int32_t a6, int32_t a7, int32_t a8, int32_t a9) {
   const host::FrameArgs args{{a0, a1, a2, a3, a4, a5, a6, a7, a8, a9}};
   const int32_t result = HostRendererFrame(HostRenderer(), args);
+  host::KeepHostResult(static_cast<uint32_t>(result));  // the frame is drawn whatever follows
   if (host::Registry().drawWindowList != nullptr) host::Registry().drawWindowList();
   return result;
 }

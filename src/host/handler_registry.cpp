@@ -3,6 +3,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "host/entry_guard.h"
 #include "host/handlers.h"
 #include "host/host_memory.h"
 
@@ -85,17 +86,22 @@ uint32_t ContinuationOf(Handler id) {
   }
 }
 
+// The host reaches every handler through its guard (entry_guard.h), in the
+// simulator (the invoker) and in the DLL (the function address) alike.
+#define QUORLAN_GUARDED(name) &GuardedEntry<Handler::name, &::name>::Call
+
 const HandlerInfo* Table() {
   static const HandlerInfo table[] = {
 #define QUORLAN_INFO(name)                                                     \
   HandlerInfo{Handler::name,                                                   \
               #name,                                                           \
-              reinterpret_cast<void (*)()>(&::name),                           \
-              &InvokeFromHost<&::name>,                                        \
+              reinterpret_cast<void (*)()>(QUORLAN_GUARDED(name)),             \
+              &InvokeFromHost<QUORLAN_GUARDED(name)>,                          \
               Traits<decltype(&::name)>::kArity,                               \
               ContinuationOf(Handler::name)},
       QUORLAN_HANDLERS(QUORLAN_INFO)
 #undef QUORLAN_INFO
+#undef QUORLAN_GUARDED
   };
   static_assert(sizeof(table) / sizeof(table[0]) == kHandlerCount);
   return table;

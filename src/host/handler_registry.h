@@ -53,7 +53,9 @@ using HostInvoker = uint32_t (*)(const uint32_t* args);
 struct HandlerInfo {
   Handler id;
   const char* name;
-  void (*function)();  // the core function itself (cast back before calling)
+  // The core function behind its guard (entry_guard.h), with the core
+  // function's own type (cast back before calling).
+  void (*function)();
   HostInvoker invoke;
   int argumentCount;
   // Host function in which the handler's host code continues once the

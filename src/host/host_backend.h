@@ -28,6 +28,15 @@ struct CreatureDrawArgs {
   int32_t display[5] = {};
 };
 
+// The host's own exceptions and the faults on which the real client itself
+// would stop, as a backend raises them (the simulated host's load error and
+// its contract faults). They belong to the host, so the library's entry
+// guards (entry_guard.h) let them pass. In the DLL the host's exceptions are
+// not C++ exceptions at all: they pass every library frame unseen.
+struct HostRaised {
+  virtual ~HostRaised() = default;
+};
+
 // The ten arguments of the renderer's frame operation (virtual slot 16).
 struct FrameArgs {
   int32_t values[10] = {};

@@ -255,6 +255,7 @@ void ApplyPatch(const PatchEntry& entry) {
     case PatchKind::Word: PatchWord(entry.address, static_cast<uint16_t>(value)); break;
     case PatchKind::Byte: PatchByte(entry.address, static_cast<uint8_t>(value)); break;
     case PatchKind::ConditionalCall:
+      RememberOriginalCall(entry.address);
       if (!PatchExistingCall(entry.address, value)) return;  // host code left untouched
       break;
   }

@@ -41,7 +41,8 @@ uint32_t ResolveValue(const PatchEntry& entry);
 void ApplyPatch(const PatchEntry& entry);
 
 // The target a CALL site had before the table redirected it (0 when the site
-// held no CALL or was not patched). The sprite hooks continue there.
+// held no CALL or was not patched). The sprite hooks continue there, and the
+// formatted print falls back to it.
 uint32_t OriginalCallTarget(uint32_t site);
 
 // Observer for tools: called after each row is applied with the row.

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "host/entry_guard.h"
+
 namespace host {
 namespace {
 
@@ -34,7 +36,8 @@ void RunMainThreadTasks() {
     const Task task = Tasks().back();
     Tasks().pop_back();
     guard.unlock();
-    task.function(task.first, task.second);
+    // A failing task ends alone: the tasks after it still run.
+    Shielded("main-thread task", [&] { task.function(task.first, task.second); }, [] {});
     guard.lock();
   }
 }

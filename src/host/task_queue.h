@@ -18,7 +18,8 @@ void CreateTaskQueueLock();
 
 // Runs queued tasks until the queue is empty, newest first. The lock is held
 // only to take one task off the queue, never while a task runs, so a task may
-// post further tasks (they run in the same pass).
+// post further tasks (they run in the same pass). A task that fails is
+// reported and the others still run.
 void RunMainThreadTasks();
 
 }  // namespace host

@@ -1,8 +1,10 @@
 // The host's main window appears: subclass it, start the login screen and
 // adjust the host's interface layout for the library's buttons.
 #include <cstring>
+#include <map>
 
 #include "gui/screen.h"
+#include "host/entry_guard.h"
 #include "host/host_functions.h"
 #include "host/key_repeat.h"
 #include "input/input_hooks.h"
@@ -63,6 +65,13 @@ bool IsMainWindowClass(const char* className) {
 
 bool LoginPending() { return hooks::loginPending != nullptr && hooks::loginPending(); }
 
+// The procedure each child window had before ChildWndProc, until the
+// window's WM_NCDESTROY.
+std::map<uintptr_t, uintptr_t>& ChildProcedures() {
+  static std::map<uintptr_t, uintptr_t> procedures;
+  return procedures;
+}
+
 }  // namespace
 
 void OnWindowCreated(uintptr_t window, const char* className, int32_t width, int32_t height,
@@ -70,7 +79,7 @@ void OnWindowCreated(uintptr_t window, const char* className, int32_t width, int
   platform::Platform& os = platform::Get();
   if (!IsMainWindowClass(className)) {
     if (MainWindow != 0 && parent == MainWindow && LoginPending() && LoginChildWindow == 0) {
-      LoginChildProc = os.SubclassWindow(window, &ChildWndProc, false);
+      ChildProcedures()[window] = os.SubclassWindow(window, &ChildWndProc, false);
       LoginChildWindow = window;
     }
     return;
@@ -86,17 +95,31 @@ void OnWindowCreated(uintptr_t window, const char* className, int32_t width, int
 }
 
 intptr_t ChildWndProc(uintptr_t window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-  constexpr uint32_t kWmDestroy = 0x0002;
-  platform::Platform& os = platform::Get();
-  const uintptr_t previous = LoginChildProc;
-  if (message != kWmDestroy || window != LoginChildWindow) {
-    return os.CallWindowProcedure(previous, window, message, wParam, lParam, false);
-  }
-  LoginChildWindow = 0;
-  LoginChildProc = 0;
-  const intptr_t result = os.CallWindowProcedure(previous, window, message, wParam, lParam, false);
-  if (LoginPending() && hooks::loginRestore != nullptr) hooks::loginRestore();
-  return result;
+  constexpr uint32_t kWmDestroy = 0x0002, kWmNcDestroy = 0x0082;
+  const auto callHost = [&] {
+    const auto it = ChildProcedures().find(window);
+    const uintptr_t previous = it != ChildProcedures().end() ? it->second : 0;
+    return platform::Get().CallWindowProcedure(previous, window, message, wParam, lParam, false);
+  };
+  host::HostResultScope scope;
+  return host::Shielded(
+      "ChildWndProc",
+      [&] {
+        // The login child is forgotten at WM_DESTROY, so a new one may come;
+        // its old procedure still gets every message up to WM_NCDESTROY,
+        // the last one Windows sends the window.
+        const bool loginEnds = message == kWmDestroy && window == LoginChildWindow;
+        if (loginEnds) LoginChildWindow = 0;
+        const intptr_t result = callHost();
+        host::KeepHostResult(static_cast<uintptr_t>(result));
+        if (message == kWmNcDestroy) ChildProcedures().erase(window);
+        if (loginEnds && LoginPending() && hooks::loginRestore != nullptr) hooks::loginRestore();
+        return result;
+      },
+      [&] {
+        const auto kept = scope.Kept();
+        return kept ? static_cast<intptr_t>(*kept) : callHost();
+      });
 }
 
 }  // namespace input

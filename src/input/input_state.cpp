@@ -8,7 +8,6 @@ namespace input {
 bool MainWindowUnicode = false;
 uintptr_t HostWindowProc = 0;
 uintptr_t LoginChildWindow = 0;
-uintptr_t LoginChildProc = 0;
 bool WalkMode = false;
 bool ChatModeButtonOn = false;
 bool MountRequested = false;

@@ -9,7 +9,6 @@ namespace input {
 extern bool MainWindowUnicode;
 extern uintptr_t HostWindowProc;     // the main window's procedure before ours
 extern uintptr_t LoginChildWindow;   // subclassed while a login is pending, or 0
-extern uintptr_t LoginChildProc;     // its procedure before ours
 extern bool WalkMode;                // letters move the character
 extern bool ChatModeButtonOn;        // shown together with WalkMode
 extern bool MountRequested;          // toggled by Ctrl+M

@@ -7,6 +7,7 @@
 #include "gui/screen.h"
 #include "gui/window.h"
 #include "gui/window_sets.h"
+#include "host/entry_guard.h"
 #include "host/handlers.h"
 #include "host/host_functions.h"
 #include "host/key_repeat.h"
@@ -50,9 +51,17 @@ struct Message {
   intptr_t lParam;
 };
 
-intptr_t PassOn(const Message& m) {
+intptr_t CallHost(const Message& m) {
   return platform::Get().CallWindowProcedure(HostWindowProc, m.window, m.message, m.wParam,
                                              m.lParam, MainWindowUnicode);
+}
+
+// The host's procedure has the message; whatever fails after this, the
+// host does not get it twice (see MainWndProc).
+intptr_t PassOn(const Message& m) {
+  const intptr_t result = CallHost(m);
+  host::KeepHostResult(static_cast<uintptr_t>(result));
+  return result;
 }
 
 int32_t LowX(intptr_t lParam) { return static_cast<int16_t>(lParam & 0xFFFF); }
@@ -309,15 +318,17 @@ intptr_t Route(const Message& m) {
 
 }  // namespace
 
+// A fault in a library window must not take the host's window down: the
+// host still gets its message, once.
 intptr_t MainWndProc(uintptr_t window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
   const Message m{window, message, wParam, lParam};
-  try {
-    return Route(m);
-  } catch (...) {
-    // A fault in a library window must not take the host's window down:
-    // the host still gets its message.
-    return PassOn(m);
-  }
+  host::HostResultScope scope;
+  return host::Shielded(
+      "MainWndProc", [&] { return Route(m); },
+      [&] {
+        const auto kept = scope.Kept();
+        return kept ? static_cast<intptr_t>(*kept) : CallHost(m);
+      });
 }
 
 }  // namespace input

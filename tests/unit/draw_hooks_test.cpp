@@ -55,22 +55,16 @@ TEST_F(DrawHooks, BarPercentageEdgeValues) {
 
 TEST_F(DrawHooks, OwnCreatureGetsAFramedSecondBar) {
   HostPlayerId() = 0x1234;
-  host::Write<int32_t>(0x63FE74, 100);
-  host::Write<int32_t>(0x63FE78, 40);
-  DrawOwnSecondBar(2, 100, 50, 27, 4, 0, 192, 0, MakeCreature(0x1234));
-  const auto draws = Draws();
-  ASSERT_EQ(draws.size(), 3u);
-  EXPECT_EQ(draws[0].args, (std::vector<int32_t>{1, 100, 50, 27, 2, 0, 192, 0}));
-  EXPECT_EQ(draws[1].args, (std::vector<int32_t>{1, 99, 54, 27, 4, 0, 0, 0}));
-  EXPECT_EQ(draws[2].args, (std::vector<int32_t>{1, 100, 55, 10, 2, 0, 70, 166}));
-}
-
-TEST_F(DrawHooks, SecondBarIsFullWhenTheMaximumIsZero) {
-  HostPlayerId() = 7;
-  host::Write<int32_t>(0x63FE74, 0);
-  host::Write<int32_t>(0x63FE78, 0);
-  DrawOwnSecondBar(1, 0, 0, 27, 4, 1, 2, 3, MakeCreature(7));
-  EXPECT_EQ(Draws().back().args[3], 25);
+  for (const auto& [maximum, width] : {std::pair{100, 10}, std::pair{0, 25}}) {
+    host::Write<int32_t>(0x63FE74, maximum);
+    host::Write<int32_t>(0x63FE78, 40);
+    DrawOwnSecondBar(2, 100, 50, 27, 4, 0, 192, 0, MakeCreature(0x1234));
+    const auto draws = Draws();
+    ASSERT_EQ(draws.size(), 3u);
+    EXPECT_EQ(draws[0].args, (std::vector<int32_t>{1, 100, 50, 27, 2, 0, 192, 0}));
+    EXPECT_EQ(draws[1].args, (std::vector<int32_t>{1, 99, 54, 27, 4, 0, 0, 0}));
+    EXPECT_EQ(draws[2].args, (std::vector<int32_t>{1, 100, 55, width, 2, 0, 70, 166}));
+  }
 }
 
 TEST_F(DrawHooks, OtherCreaturesGetTheHostBarOrTheSummonIcon) {

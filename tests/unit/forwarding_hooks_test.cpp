@@ -73,10 +73,4 @@ TEST_F(ForwardingHooks, ReturnZeroStubReplacesTheHostFunction) {
   EXPECT_TRUE(calls().empty());
 }
 
-TEST_F(ForwardingHooks, TypedCharactersReachTheHostHandler) {
-  simulator.Host().ExecuteCallSite(0x4CFB8A, {'w'});
-  EXPECT_EQ(simulator.HostCharacters(), "w");
-  EXPECT_TRUE(calls().empty());
-}
-
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
 #include <memory>
 
 #include "enhancements/exit_warning.h"
@@ -12,6 +13,7 @@
 #include "gui/window.h"
 #include "gui/window_sets.h"
 #include "gui_probe.h"
+#include "host/appearance/data_files.h"
 #include "host/frame_hooks.h"
 #include "host/host_functions.h"
 #include "host/key_repeat.h"
@@ -19,11 +21,12 @@
 #include "input/input_hooks.h"
 #include "input/input_state.h"
 #include "sim/address_space.h"
+#include "sim/appearance_writer.h"
 #include "sim/simulator.h"
 
 namespace {
 
-constexpr uint32_t kWmSize = 0x0005, kWmKeyDown = 0x0100, kWmKeyUp = 0x0101,
+constexpr uint32_t kWmKeyDown = 0x0100, kWmKeyUp = 0x0101,
                    kWmSysCommand = 0x0112, kWmLButtonDown = 0x0201, kWmLButtonUp = 0x0202,
                    kWmMouseWheel = 0x020A;
 
@@ -67,12 +70,6 @@ class Input : public ::testing::Test {
   std::vector<std::string> log;
 };
 
-TEST_F(Input, UntakenMessagesReachTheHostWindow) {
-  simulator.SendToMainWindow(kWmLButtonDown, 0, Point(500, 500));
-  simulator.SendToMainWindow(kWmLButtonUp, 0, Point(500, 500));
-  EXPECT_EQ(simulator.PassedMessages(), (std::vector<uint32_t>{kWmLButtonDown, kWmLButtonUp}));
-}
-
 TEST_F(Input, ASingletonTakesItsClicksAndCapturesTheMouse) {
   OpenTracker();
   simulator.SendToMainWindow(kWmLButtonDown, 0, Point(160, 180));  // right and bottom edge
@@ -81,16 +78,6 @@ TEST_F(Input, ASingletonTakesItsClicksAndCapturesTheMouse) {
   EXPECT_EQ(simulator.Os().CapturedWindow(), 0u);
   EXPECT_TRUE(simulator.PassedMessages().empty());
   EXPECT_EQ(log.front(), "7 down 160,180");
-}
-
-TEST_F(Input, WmSizeOnlyWhenRestoredOrMaximised) {
-  simulator.SendToMainWindow(kWmSize, 1, Point(300, 200));  // minimised
-  EXPECT_EQ(ClientWidth, 1024);
-  EXPECT_EQ(ClientHeight, 768);
-  simulator.SendToMainWindow(kWmSize, 2, Point(1280, 1024));
-  EXPECT_EQ(ClientWidth, 1280);
-  EXPECT_EQ(ClientHeight, 1024);
-  EXPECT_EQ(simulator.PassedMessages().size(), 2u);
 }
 
 TEST_F(Input, WheelNotchesAndScreenCoordinates) {
@@ -133,63 +120,35 @@ TEST_F(Input, KeyUpForgetsTheRepeat) {
   EXPECT_EQ(host::KeyRepeatMap().count('B'), 0u);
 }
 
-TEST_F(Input, ClosingInGameAsksFirstOutsideTheGameCloses) {
-  simulator.SendToMainWindow(kWmSysCommand, 0xF060, 0);
-  EXPECT_EQ(simulator.PassedMessages(), (std::vector<uint32_t>{kWmSysCommand}));
-  EXPECT_EQ(enhancements::ExitWarningDialog, nullptr);
-  simulator.PassedMessages().clear();
-
+// Closing again while the warning is up replaces it; whichever warning the
+// player then cancels, the dialog the first one set aside comes back.
+TEST_F(Input, TheWarningOfRepeatedClosesRestoresTheDialogItSetAside) {
   EnterGame();
-  simulator.SendToMainWindow(kWmSysCommand, 0xF060, 0);
-  EXPECT_TRUE(simulator.PassedMessages().empty());
-  EXPECT_EQ(TakeSent(), (std::vector<sim::Packet>{{0x5B, 1}}));
+  gui::SetModalDialog(std::make_unique<GUI_Dialog>(0, 0, 100, 100, "Prey", 0));
+  for (int i = 0; i < 3; ++i) simulator.SendToMainWindow(kWmSysCommand, 0xF060, 0);
   ASSERT_NE(enhancements::ExitWarningDialog, nullptr);
-  EXPECT_EQ(gui::ModalDialog(), enhancements::ExitWarningDialog);
-  EXPECT_EQ(gui::ModalDialog()->title, "Warning");
-}
-
-TEST_F(Input, ExitWarningButtons) {
-  EnterGame();
-  auto previous = std::make_unique<GUI_Dialog>(0, 0, 100, 100, "Prey", 0);
-  gui::SetModalDialog(std::move(previous));
-  simulator.SendToMainWindow(kWmSysCommand, 0xF060, 0);
+  EXPECT_EQ(gui::SetAsideDialog()->title, "Prey");
   TakeSent();
 
   enhancements::OnExitWarningCommand(enhancements::kCancelCommand, 1);
   EXPECT_EQ(TakeSent(), (std::vector<sim::Packet>{{0x5B, 0}}));
   EXPECT_EQ(enhancements::ExitWarningDialog, nullptr);
   ASSERT_NE(gui::ModalDialog(), nullptr);
-  EXPECT_EQ(gui::ModalDialog()->title, "Prey") << "the dialog it had set aside comes back";
-
-  simulator.SendToMainWindow(kWmSysCommand, 0xF060, 0);
-  TakeSent();
-  enhancements::OnExitWarningCommand(enhancements::kLogoutCommand, 1);
-  EXPECT_EQ(TakeSent(), (std::vector<sim::Packet>{{0x14}}));
-
-  simulator.SendToMainWindow(kWmSysCommand, 0xF060, 0);
-  TakeSent();
-  enhancements::OnExitWarningCommand(enhancements::kExitCommand, 1);
-  EXPECT_EQ(TakeSent(), (std::vector<sim::Packet>{{0x5B, 1}}));
-  EXPECT_TRUE(simulator.Os().Exited());
-  EXPECT_EQ(simulator.Os().ExitCode(), 0u);
+  EXPECT_EQ(gui::ModalDialog()->title, "Prey");
+  EXPECT_EQ(gui::SetAsideDialog(), nullptr);
 }
 
-TEST_F(Input, WalkModeMovesWithLettersOfEitherCase) {
-  EnterGame();
-  simulator.Os().HoldKey(0x11, true);
-  simulator.Os().HoldKey('X', true);
-  simulator.Host().ExecuteCallSite(0x4CFB8A, {0x18});  // Ctrl+X
-  simulator.Os().HoldKey(0x11, false);
-  simulator.Os().HoldKey('X', false);
-  ASSERT_TRUE(input::WalkMode);
-  EXPECT_EQ(simulator.HostCharacters(), "\x18") << "the control character still reaches the host";
-  simulator.HostCharacters().clear();
-
-  for (int32_t c : {'W', 'w', 'X', 'x', '7'}) simulator.Host().ExecuteCallSite(0x4CFB8A, {static_cast<uint32_t>(c)});
-  using Key = std::pair<uint8_t, bool>;
-  EXPECT_EQ(simulator.Os().SyntheticKeys(),
-            (std::vector<Key>{{0x26, false}, {0x26, true}, {0x26, false}, {0x26, true}}));
-  EXPECT_EQ(simulator.HostCharacters(), "X7");
+// The saved-accounts dialog (kind 5) hands the arrows to its list; without
+// one they go to the focused child like any other key.
+TEST_F(Input, ArrowsInASavedAccountsDialogWithoutItsList) {
+  simulator.Frame();  // out of the game: the login dialogs take keys
+  auto dialog = std::make_unique<GUI_Dialog>(0, 0, 200, 100, "Accounts", 5);
+  dialog->AddChild(new Probe(10, 30, 50, 20, 7, &log));
+  gui::AppendToWindowList(std::move(dialog));
+  simulator.SendToMainWindow(kWmKeyDown, 0x26, 1);  // VK_UP
+  simulator.SendToMainWindow(kWmKeyDown, 0x28, 1);  // VK_DOWN
+  EXPECT_EQ(log, (std::vector<std::string>{"7 key 38,0", "7 key 40,0"}));
+  gui::DestroyWindowList();
 }
 
 TEST(InputMainWindow, SeeingTheMainWindowAdjustsTheHostLayout) {
@@ -226,23 +185,30 @@ TEST_F(Input, CtrlXWritesTheChatModeRectangle) {
   EXPECT_EQ(host::Read<int32_t>(rect), 0);
 }
 
-TEST_F(Input, CtrlMSendsTheMountRequestOutsideTheGame) {
-  simulator.Os().HoldKey(0x11, true);
-  simulator.Os().HoldKey('M', true);
-  simulator.Host().ExecuteCallSite(0x4CFB8A, {0x0D});
-  simulator.Host().ExecuteCallSite(0x4CFB8A, {0x0D});
-  EXPECT_EQ(TakeSent(), (std::vector<sim::Packet>{{0xD4, 1}, {0xD4, 0}}));
-}
-
-TEST_F(Input, DestroyKeepsTheTaskQueueUsable) {
+// The main window's end: the login dialogs and the mapped data files go,
+// the task queue stays usable for workers that still post.
+TEST_F(Input, DestroyTearsDownButKeepsTheTaskQueue) {
+  sim::appearance_file::AppearanceFileWriter writer;
+  writer.Set(appearance::Category::Outfit, 1);
+  writer.WriteTo(HostDataFilePath(appearance::kAppearanceFile, 0));
+  std::ofstream(HostDataFilePath(appearance::kSpriteFile, 0), std::ios::binary) << '\x09';
+  simulator.Host().ExecuteCallSite(0x4CC244, {0});  // LoadDataFiles
+  const auto readFirstSpriteByte = [&] {
+    simulator.Host().ExecuteCallSite(0x4ABEC9, {0});    // DataSeek
+    return simulator.Host().Execute(0x507A45, {});      // DataReadU8
+  };
+  ASSERT_EQ(readFirstSpriteByte(), 9u);
   gui::AppendToWindowList(std::make_unique<GUI_Dialog>(0, 0, 10, 10, "Login", 0));
-  simulator.SendToMainWindow(0x0002, 0, 0);
+
+  simulator.Os().DestroyWindow(simulator.MainWindowHandle());
   EXPECT_TRUE(gui::WindowList().empty());
+  EXPECT_EQ(readFirstSpriteByte(), 0u) << "the sprite file is unmapped";
   static bool ran = false;
   ran = false;
   PostToMainThread([](void*, void*) { ran = true; }, nullptr, nullptr);
   simulator.Frame();
   EXPECT_TRUE(ran);
+  EXPECT_EQ(simulator.HostWindowMessages().back(), 0x0082u) << "WM_NCDESTROY reaches the host";
 }
 
 }  // namespace
@@ -275,9 +241,13 @@ TEST(InputLoginChild, TheLoginChildIsSubclassedWhileALoginIsPending) {
   createChild();
   EXPECT_EQ(input::LoginChildWindow, child) << "only one at a time";
 
-  simulator.Os().SendWindowMessage(child, 0x0002, 0, 0);  // WM_DESTROY
+  simulator.Os().DestroyWindow(child);
   EXPECT_EQ(input::LoginChildWindow, 0u);
   EXPECT_EQ(restores, 1);
+  // Its own procedure has the window to the end: WM_NCDESTROY follows.
+  using Message = std::pair<uintptr_t, uint32_t>;
+  EXPECT_EQ(simulator.ChildWindowMessages(),
+            (std::vector<Message>{{child, 0x0002}, {child, 0x0082}}));
   input::hooks::loginPending = nullptr;
   input::hooks::loginRestore = nullptr;
 }

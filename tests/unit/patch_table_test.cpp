@@ -125,21 +125,6 @@ TEST(PatchTable, CallsAndJumpsReachTheNamedHandlers) {
   }
 }
 
-TEST(PatchTable, TheFortyNineGettersAreJumpsInTableOrder) {
-  int count = 0;
-  uint32_t previousHandler = 0;
-  for (const host::PatchEntry& e : host::MainPatchTable()) {
-    const int label = std::atoi(e.label);
-    if (label < 80 || label > 128) continue;
-    EXPECT_EQ(e.kind, host::PatchKind::Jump) << e.label;
-    const auto handler = static_cast<uint32_t>(e.handler);
-    if (count > 0) EXPECT_EQ(handler, previousHandler + 1) << e.label;
-    previousHandler = handler;
-    ++count;
-  }
-  EXPECT_EQ(count, 49);
-}
-
 TEST(PatchEngine, OpensExactlyTheWrittenBytesAndRestoresTheOldProtection) {
   sim::Simulator simulator;
   simulator.Start();

@@ -67,13 +67,6 @@ TEST_F(Dispatcher, RegistrationRefusesBadOpcodesAndASecondOwner) {
   EXPECT_EQ(protocol::OpcodeOwner(255), nullptr);
 }
 
-TEST_F(Dispatcher, PumpHandsTheHostOnlyItsOpcodesInOrder) {
-  protocol::RegisterOpcode(200, &Count);
-  EXPECT_EQ(Message({200, 100, 200, 200, 101, 0, 255, 200}), (std::vector<int>{100, 101, 0, 255}));
-  EXPECT_EQ(calls, 4);
-  EXPECT_EQ(Message({200, 200}), std::vector<int>{});
-}
-
 TEST_F(Dispatcher, GameStateIsCheckedForEveryOpcode) {
   protocol::RegisterOpcode(200, &Count);
   protocol::RegisterOpcode(201, &LeaveServerState);

@@ -123,23 +123,6 @@ TEST_F(Sse2Lookup, MatchesThePlainWalkOnRandomChains) {
   }
 }
 
-TEST_F(Sse2Lookup, FindsTheFirstMatchAlongTheChainAndMinusOneInEmptyBuckets) {
-  HostTable table;
-  std::vector<Entry> entries(3);
-  for (auto& e : entries) e.fill(0);
-  entries[0] = {};  entries[0][3] = 1; entries[0][4] = 205; entries[0][kNextWord] = 1;
-  entries[1] = {};  entries[1][3] = 1; entries[1][4] = 5;   entries[1][kNextWord] = 2;
-  entries[2] = {};  entries[2][3] = 1; entries[2][4] = 5;   entries[2][kNextWord] = static_cast<uint32_t>(-1);
-  std::array<int32_t, kBuckets> heads;
-  heads.fill(-1);
-  heads[5] = 0;
-  table.Set(entries, heads);
-  EXPECT_EQ(LookupSse2A(5), 1);
-  EXPECT_EQ(LookupSse2A(205), 0);
-  EXPECT_EQ(LookupSse2A(105), -1);
-  EXPECT_EQ(LookupSse2A(6), -1);  // empty bucket
-}
-
 TEST_F(Sse2Lookup, ACycleLongerThanTheEntryCountEnds) {
   HostTable table;
   std::vector<Entry> entries(4);

@@ -22,13 +22,6 @@ TEST(EntryPoint, IgnoresEveryReasonButProcessAttach) {
   }
 }
 
-TEST(EntryPoint, ProcessAttachPatchesAndReturnsOne) {
-  sim::Simulator simulator;
-  EXPECT_EQ(quorlan::DllMainBody(0x10000000, 1, 0), 1);
-  EXPECT_EQ(host::Read<uint8_t>(0x63DB3C), 1);
-  EXPECT_TRUE(simulator.WaitForWorkers());
-}
-
 TEST(StartUpThreads, DataThreadWritesTheTextIntoAllTenSlots) {
   sim::Simulator simulator;
   char text[host::kHostDataTextSize];
@@ -71,9 +64,10 @@ TEST(StartUpThreads, TuningThreadWritesItsFourValues) {
   EXPECT_EQ(host::Read<uint32_t>(0x64AFEC), 0u);
 }
 
-TEST(StartUp, BothThreadsRunAfterAttach) {
+TEST(EntryPoint, ProcessAttachPatchesStartsBothThreadsAndReturnsOne) {
   sim::Simulator simulator;
-  simulator.Start();
+  EXPECT_EQ(quorlan::DllMainBody(0x10000000, 1, 0), 1);
+  EXPECT_EQ(host::Read<uint8_t>(0x63DB3C), 1);
   ASSERT_TRUE(simulator.WaitForWorkers());
   EXPECT_EQ(host::Read<uint32_t>(0x64AC64), 263u);
   char text[host::kHostDataTextSize];
