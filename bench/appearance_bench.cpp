@@ -17,13 +17,13 @@
 #include "host/appearance/appearance_store.h"
 #include "host/clock.h"
 #include "host/handlers.h"
+#include "sim/appearance_writer.h"
 #include "sim/simulator.h"
-#include "tests/unit/appearance_writer.h"
 
 namespace {
 
 using appearance::Category;
-using namespace appearance_test;
+using namespace sim::appearance_file;
 
 constexpr uint16_t kItems = 35000;
 constexpr uint16_t kOutfits = 1500;

@@ -3,16 +3,17 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
-#include "appearance_writer.h"
+#include "sim/appearance_writer.h"
 #include "sim/commands.h"
 
 namespace {
 
 using appearance::Category;
-using namespace appearance_test;
+using namespace sim::appearance_file;
 
 class AppearanceCommand : public ::testing::Test {
  protected:
@@ -80,27 +81,21 @@ TEST_F(AppearanceCommand, NamesAreEscapedAsJson) {
 TEST_F(AppearanceCommand, FilesThatDoNotParseAreErrors) {
   std::vector<uint8_t> bytes = writer.Bytes();
   bytes.pop_back();
-  {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  for (const std::string& file : {path, folder + "/missing.dat"}) {
+    EXPECT_EQ(Run({file}), 1) << file;
+    EXPECT_EQ(printed.rfind("{\"error\": \"", 0), 0u) << printed;
   }
-  EXPECT_EQ(Run({path}), 1);
-  EXPECT_EQ(printed.rfind("{\"error\": \"", 0), 0u) << printed;
-  EXPECT_EQ(Run({folder + "/missing.dat"}), 1);
-  EXPECT_EQ(printed.rfind("{\"error\": \"", 0), 0u) << printed;
 }
 
 TEST_F(AppearanceCommand, UsageErrors) {
   writer.WriteTo(path);
   const std::vector<std::vector<std::string>> wrong = {
-      {},
-      {path, "--category", "1"},
-      {path, "--category", "4", "--id", "1"},
-      {path, "--category", "1", "--id", "65536"},
-      {path, "--category", "1", "--id", "x"},
-      {path, path},
-  };
+      {}, {path, "--category", "1"}, {path, "--category", "4", "--id", "1"},
+      {path, "--category", "1", "--id", "65536"}, {path, "--category", "1", "--id", "x"},
+      {path, path}};
   for (const auto& words : wrong) {
     EXPECT_EQ(Run(words), 2) << (words.empty() ? "" : words.back());
     EXPECT_EQ(printed, "");

@@ -4,18 +4,18 @@
 
 #include <vector>
 
-#include "appearance_writer.h"
 #include "host/appearance/appearance_store.h"
 #include "host/clock.h"
 #include "host/handlers.h"
 #include "host/host_functions.h"
 #include "host/library_data.h"
+#include "sim/appearance_writer.h"
 #include "sim/simulator.h"
 
 namespace {
 
 using appearance::Category;
-using namespace appearance_test;
+using namespace sim::appearance_file;
 
 class Getters : public ::testing::Test {
  protected:
@@ -36,6 +36,10 @@ class Getters : public ::testing::Test {
     return static_cast<int32_t>(simulator.Host().Execute(function, std::move(args)));
   }
   void AdvanceTo(uint64_t millis) { simulator.Os().AdvanceClock(millis - ClockMillis()); }
+  // AnimatedPhaseA, where the host asks for an item's phase.
+  int32_t ItemPhase(uint32_t id) {
+    return static_cast<int32_t>(simulator.Host().ExecuteCallSite(0x4B618F, {id}));
+  }
 
   sim::Simulator simulator;
   AppearanceFileWriter writer;
@@ -108,19 +112,18 @@ TEST_F(Getters, FlagTestsWithTheHostsSpecialCases) {
   writer.Set(Category::Effect, 1, {.attributes = {Flag(6)}});
   writer.Set(Category::Missile, 1, {.attributes = {Flag(7)}});
   Load();
-  EXPECT_EQ(Ask(0x500EC0, {100, 3}), 1);
-  EXPECT_EQ(Ask(0x500EC0, {100, 32}), 1);
-  EXPECT_EQ(Ask(0x500EC0, {100, 4}), 0);
-  EXPECT_EQ(Ask(0x500EC0, {101, 3}), 0);
-  EXPECT_EQ(Ask(0x500EC0, {100, 64}), 0);
-  EXPECT_EQ(Ask(0x500EC0, {100, static_cast<uint32_t>(-1)}), 0);
-  EXPECT_EQ(Ask(0x500EC0, {900, 3}), 0);
-  EXPECT_EQ(Ask(0x502E30, {1, 5}), 1);
-  EXPECT_EQ(Ask(0x502E30, {1, 3}), 0);
-  EXPECT_EQ(Ask(0x504610, {1, 6}), 1);
-  EXPECT_EQ(Ask(0x504610, {1, 7}), 0);
-  EXPECT_EQ(Ask(0x505710, {1, 7}), 1);
-  EXPECT_EQ(Ask(0x505710, {1, 6}), 0);
+  const struct {
+    uint32_t getter, id, flag;
+    int32_t answer;
+  } cases[] = {{0x500EC0, 100, 3, 1},  {0x500EC0, 100, 32, 1},         {0x500EC0, 100, 4, 0},
+               {0x500EC0, 101, 3, 0},  {0x500EC0, 100, 64, 0},         {0x500EC0, 900, 3, 0},
+               {0x500EC0, 100, 0xFFFFFFFF, 0}, {0x502E30, 1, 5, 1},    {0x502E30, 1, 3, 0},
+               {0x504610, 1, 6, 1},    {0x504610, 1, 7, 0},            {0x505710, 1, 7, 1},
+               {0x505710, 1, 6, 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(Ask(c.getter, {c.id, c.flag}), c.answer) << std::hex << c.getter << std::dec << " "
+                                                       << c.id << " " << c.flag;
+  }
 
   // Item 99 has no record: flag 15 and nothing else.
   EXPECT_EQ(Ask(0x500EC0, {99, 15}), 1);
@@ -139,16 +142,9 @@ TEST_F(Getters, FlagTestsWithTheHostsSpecialCases) {
 
 TEST_F(Getters, OutfitGettersReadTheSelectedGroup) {
   RecordSpec outfit;
-  outfit.groups = {
-      Group{.type = 0, .width = 1, .layers = 1, .patternX = 4, .patternY = 2, .frames = 1},
-      Group{.type = 1,
-            .width = 2,
-            .height = 2,
-            .exactSize = 64,
-            .layers = 2,
-            .patternX = 1,
-            .patternY = 1,
-            .frames = 3}};
+  outfit.groups = {Group{.type = 0, .patternX = 4, .patternY = 2},
+                   Group{.type = 1, .width = 2, .height = 2, .exactSize = 64, .layers = 2,
+                         .frames = 3}};
   writer.Set(Category::Outfit, 1, outfit);
   Load();
   const auto dims = [&] {
@@ -172,53 +168,25 @@ TEST_F(Getters, OutfitDimensionFiveMapped) {
 }
 
 // Sprite lists run width fastest, then height, layer, pattern x, y, z and
-// frame: walking the one-based coordinates in that order meets the ids
-// 1, 2, 3, ... the writer gave them.
+// frame; the writer numbers the sprites 1, 2, 3, ... in that order, so a
+// step of one coordinate moves the id by that coordinate's stride.
 TEST_F(Getters, ItemSpritesAreLaidOutWidthFirst) {
   writer.Set(Category::Item, 100,
-             {.groups = {Group{.width = 2,
-                               .height = 2,
-                               .exactSize = 64,
-                               .layers = 2,
-                               .patternX = 2,
-                               .patternY = 3,
-                               .patternZ = 2}}});
+             {.groups = {Group{.width = 2, .height = 2, .exactSize = 64, .layers = 2,
+                               .patternX = 2, .patternY = 3, .patternZ = 2}}});
   Load();
-  uint32_t expected = 1;
-  for (uint32_t z = 1; z <= 2; ++z) {
-    for (uint32_t y = 1; y <= 3; ++y) {
-      for (uint32_t x = 1; x <= 2; ++x) {
-        for (uint32_t layer = 1; layer <= 2; ++layer) {
-          for (uint32_t h = 1; h <= 2; ++h) {
-            for (uint32_t w = 1; w <= 2; ++w) {
-              ASSERT_EQ(Ask(0x502C60, {100, w, h, layer, x, y, z}), static_cast<int32_t>(expected));
-              ++expected;
-            }
-          }
-        }
-      }
-    }
+  const std::pair<std::vector<uint32_t>, int32_t> cases[] = {
+      {{1, 1, 1, 1, 1, 1}, 1},  {{2, 1, 1, 1, 1, 1}, 2},  {{1, 2, 1, 1, 1, 1}, 3},
+      {{1, 1, 2, 1, 1, 1}, 5},  {{1, 1, 1, 2, 1, 1}, 9},  {{1, 1, 1, 1, 2, 1}, 17},
+      {{1, 1, 1, 1, 1, 2}, 49}, {{2, 2, 2, 2, 3, 2}, 96}, {{1, 1, 1, 1, 1, 3}, 0},  // past the list
+      {{0, 1, 1, 1, 1, 1}, 0},  // no coordinate 0
+      {{1, 1, 1, 1, 1, 0x7FFFFFFF}, 0}};
+  for (const auto& [at, id] : cases) {
+    std::vector<uint32_t> args = {100};
+    args.insert(args.end(), at.begin(), at.end());
+    EXPECT_EQ(Ask(0x502C60, args), id) << testing::PrintToString(at);
   }
-  EXPECT_EQ(Ask(0x502C60, {100, 1, 1, 1, 1, 1, 3}), 0);  // past the list
-  EXPECT_EQ(Ask(0x502C60, {100, 0, 1, 1, 1, 1, 1}), 0);  // no coordinate 0
-  EXPECT_EQ(Ask(0x502C60, {100, 1, 1, 1, 1, 1, 0x7FFFFFFF}), 0);
   EXPECT_EQ(Ask(0x502C60, {101, 1, 1, 1, 1, 1, 1}), 0);  // no record
-}
-
-TEST_F(Getters, OutfitSpritesFollowTheGroupAndThePatternZ) {
-  RecordSpec outfit;
-  outfit.groups = {Group{.type = 0, .patternZ = 2, .sprites = {10, 20}},
-                   Group{.type = 1, .patternZ = 2, .frames = 2, .sprites = {30, 40, 50, 60}}};
-  writer.Set(Category::Outfit, 1, outfit);
-  Load();
-  EXPECT_EQ(Ask(0x504440, {1, 1, 1, 1, 1, 1, 1}), 10);
-  OutfitPatternZ() = 2;
-  EXPECT_EQ(Ask(0x504440, {1, 1, 1, 1, 1, 1, 1}), 20);
-  SpriteGroupIndex = 1;
-  EXPECT_EQ(Ask(0x504440, {1, 1, 1, 1, 1, 1, 2}), 60);
-  OutfitPatternZ() = 1;
-  EXPECT_EQ(Ask(0x504440, {1, 1, 1, 1, 1, 1, 2}), 50);
-  EXPECT_EQ(Ask(0x504440, {1, 1, 1, 1, 1, 1, 3}), 0);
 }
 
 TEST_F(Getters, MissileDirectionsPickTheirPattern) {
@@ -270,9 +238,9 @@ TEST_F(Getters, AnimatedItemsFollowTheClockWithTheMiddleOfEachDuration) {
     AdvanceTo(s.at);
     EXPECT_EQ(Ask(0x502C60, {100, 1, 1, 1, 1, 1, 1}), s.frame) << s.at;
     EXPECT_EQ(Ask(0x502C60, {101, 1, 1, 1, 1, 1, 1}), s.lateFrame) << s.at;
-    EXPECT_EQ(AnimatedPhaseA(100), s.frame) << s.at;
+    EXPECT_EQ(ItemPhase(100), s.frame) << s.at;
   }
-  EXPECT_EQ(AnimatedPhaseA(900), 1);  // no record: the first frame
+  EXPECT_EQ(ItemPhase(900), 1);  // no record: the first frame
 }
 
 }  // namespace

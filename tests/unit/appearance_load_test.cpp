@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "appearance_writer.h"
 #include "host/appearance/appearance_store.h"
 #include "host/appearance/data_files.h"
 #include "host/host_functions.h"
 #include "host/host_memory.h"
+#include "sim/appearance_writer.h"
 #include "sim/simulator.h"
 
 namespace {
 
 using appearance::Category;
-using namespace appearance_test;
+using namespace sim::appearance_file;
 
 constexpr uint32_t kLoadSite = 0x4CC244;
 constexpr uint32_t kSignatureVariable = 0x7998E0;
@@ -100,25 +100,27 @@ TEST_F(LoadDataFiles, TheHostReadsItsSpritesFromTheMappedFile) {
   EXPECT_EQ(Host(kReadU32), 0u);
 }
 
-TEST_F(LoadDataFiles, ABrokenAppearanceFileRaisesTheHostsLoadError4) {
-  std::vector<uint8_t> cut = writer.Bytes();
-  cut.resize(cut.size() - 1);
-  WriteFile(appearance::kAppearanceFile, cut);
+// The sprite file is mapped first. An empty file fails as its mapping does
+// in the host (CreateFileMappingA refuses it), not as an empty view; an
+// appearance file that does not parse fails with the same code as one that
+// does not map, and the host's load does not go on.
+TEST_F(LoadDataFiles, FailuresRaiseTheHostsLoadErrorWithTheFilesCode) {
+  EXPECT_EQ(LoadErrorCode(), 5);  // neither file
+  WriteFile(appearance::kSpriteFile, {});
+  WriteFile(appearance::kAppearanceFile, writer.Bytes());
+  EXPECT_EQ(LoadErrorCode(), 5);
   WriteFile(appearance::kSpriteFile, {1});
+  WriteFile(appearance::kAppearanceFile, {});
+  EXPECT_EQ(LoadErrorCode(), 4);
+  std::remove(HostDataFilePath(appearance::kAppearanceFile, 0));
+  EXPECT_EQ(LoadErrorCode(), 4);
+  std::vector<uint8_t> cut = writer.Bytes();
+  cut.pop_back();
+  WriteFile(appearance::kAppearanceFile, cut);
   EXPECT_EQ(LoadErrorCode(), 4);
   EXPECT_TRUE(HostCalled("HostLoadError(4)"));
   EXPECT_FALSE(HostCalled("host:0x45CFE0(1)"));
   EXPECT_FALSE(appearance::Store().Loaded());
-}
-
-TEST_F(LoadDataFiles, MissingFilesRaiseTheirCodes) {
-  EXPECT_EQ(LoadErrorCode(), 5);  // neither file: the sprite file is mapped first
-  WriteFile(appearance::kSpriteFile, {1});
-  EXPECT_EQ(LoadErrorCode(), 4);
-  WriteFile(appearance::kAppearanceFile, writer.Bytes());
-  EXPECT_EQ(LoadErrorCode(), 0);
-  std::remove(HostDataFilePath(appearance::kSpriteFile, 0));
-  EXPECT_EQ(LoadErrorCode(), 5);
 }
 
 TEST_F(LoadDataFiles, ASecondLoadMapsTheFilesAgain) {

@@ -5,28 +5,28 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <vector>
 
-#include "appearance_writer.h"
 #include "host/appearance/appearance_store.h"
 #include "host/clock.h"
 #include "host/creature.h"
 #include "host/handlers.h"
 #include "host/library_data.h"
 #include "sim/address_space.h"
+#include "sim/appearance_writer.h"
 #include "sim/simulator.h"
 
 namespace {
 
 using appearance::Category;
-using namespace appearance_test;
+using namespace sim::appearance_file;
 
 constexpr uint32_t kDrawCreature = 0x4F0F30;
 constexpr uint32_t kFieldASite = 0x4F1CC7;
 constexpr uint32_t kFieldBSite = 0x4F1CD6;
 constexpr uint32_t kWalkPhaseSite = 0x4F1379;
 constexpr uint32_t kWalkClampSite = 0x4F1347;
-constexpr uint32_t kItemPhaseSite = 0x4B618F;
 constexpr uint32_t kEffectTickSite = 0x458EA4;
 
 constexpr uint16_t kRider = 10;
@@ -36,8 +36,13 @@ constexpr uint16_t kOneGroup = 40;
 
 // The recorded HostDrawCreature arguments (see sim/appearance_host.h).
 struct Drawn {
-  int32_t x, y, width, look, sprite, phase;
+  int32_t x, y, width, look, sprite, phase = 1;
+  bool operator==(const Drawn&) const = default;
 };
+void PrintTo(const Drawn& d, std::ostream* out) {
+  *out << "(" << d.x << ", " << d.y << ") width " << d.width << " look " << d.look << " sprite "
+       << d.sprite << " phase " << d.phase;
+}
 
 class Creatures : public ::testing::Test {
  protected:
@@ -53,11 +58,7 @@ class Creatures : public ::testing::Test {
     RecordSpec rider;
     rider.attributes = {Values(24, {8, 6})};
     rider.groups = {Group{.type = 0, .patternZ = 2, .sprites = {101, 151}},
-                    Group{.type = 1,
-                          .width = 2,
-                          .exactSize = 64,
-                          .patternZ = 2,
-                          .frames = 2,
+                    Group{.type = 1, .width = 2, .exactSize = 64, .patternZ = 2, .frames = 2,
                           .sprites = {201, 202, 251, 252, 211, 212, 261, 262}}};
     writer.Set(Category::Outfit, kRider, rider);
     RecordSpec mount;
@@ -107,40 +108,22 @@ class Creatures : public ::testing::Test {
   AppearanceFileWriter writer;
 };
 
+// A mounted creature is drawn as its mount at (x, y), then as its rider
+// moved by the rider's a3, a4 in its mounted pose (pattern Z 2); while a
+// step lasts both use their walking groups.
 TEST_F(Creatures, AMountedCreatureIsDrawnAsItsMountThenAsItsDisplacedRider) {
   const uint32_t creature = MakeCreature(1, kRider, kMount);
-  const std::vector<Drawn> drawn = Draw(creature);
-  ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_EQ(drawn[0].look, kMount);
-  EXPECT_EQ(drawn[0].x, 100);
-  EXPECT_EQ(drawn[0].y, 200);
-  EXPECT_EQ(drawn[0].sprite, 301);
-  EXPECT_EQ(drawn[1].look, kRider);
-  EXPECT_EQ(drawn[1].x, 108);  // the rider's a3, a4
-  EXPECT_EQ(drawn[1].y, 206);
-  EXPECT_EQ(drawn[1].sprite, 151);  // pattern Z 2: the mounted pose
+  const std::vector<Drawn> standing = {{100, 200, 1, kMount, 301}, {108, 206, 1, kRider, 151}};
+  EXPECT_EQ(Draw(creature), standing);
   EXPECT_EQ(host::creature::LookType(creature), kRider);
   EXPECT_EQ(OutfitPatternZ(), 1u);
+  EXPECT_EQ(Draw(MakeCreature(2, kRider)), (std::vector<Drawn>{{100, 200, 1, kRider, 101}}));
 
-  const std::vector<Drawn> alone = Draw(MakeCreature(2, kRider));
-  ASSERT_EQ(alone.size(), 1u);
-  EXPECT_EQ(alone[0].x, 100);
-  EXPECT_EQ(alone[0].sprite, 101);
-}
-
-TEST_F(Creatures, WalkingCreaturesUseTheWalkingGroupWhileTheStepLasts) {
-  const uint32_t creature = MakeCreature(1, kRider, kMount);
   StartWalking(creature, 300);
-  std::vector<Drawn> drawn = Draw(creature);
-  ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_EQ(drawn[0].sprite, 401);  // the mount's walking group
-  EXPECT_EQ(drawn[1].width, 2);     // the rider's walking group
-  EXPECT_EQ(drawn[1].sprite, 251);
-
+  EXPECT_EQ(Draw(creature),
+            (std::vector<Drawn>{{100, 200, 1, kMount, 401}, {108, 206, 2, kRider, 251}}));
   simulator.Os().AdvanceClock(300);  // the step has ended
-  drawn = Draw(creature);
-  EXPECT_EQ(drawn[0].sprite, 301);
-  EXPECT_EQ(drawn[1].width, 1);
+  EXPECT_EQ(Draw(creature), standing);
 }
 
 // An outfit whose only group serves both (flag 39) and one without a
@@ -157,13 +140,15 @@ TEST_F(Creatures, OutfitsWithoutAWalkingGroupKeepTheirGroupWhileWalking) {
 }
 
 TEST_F(Creatures, MountAwareFieldsAnswerForTheMountWhenThereIsOne) {
-  const uint32_t mounted = MakeCreature(1, kRider, kMount);
-  const uint32_t walking = MakeCreature(2, kRider);
-  EXPECT_EQ(AtSite(kFieldASite, {mounted}), 3);
-  EXPECT_EQ(AtSite(kFieldBSite, {mounted}), 4);
-  EXPECT_EQ(AtSite(kFieldASite, {walking}), 8);
-  EXPECT_EQ(AtSite(kFieldBSite, {walking}), 6);
-  EXPECT_EQ(AtSite(kFieldASite, {MakeCreature(3, 999)}), 0);
+  struct Case {
+    uint32_t creature;
+    int32_t a, b;
+  };
+  for (const Case& c : {Case{MakeCreature(1, kRider, kMount), 3, 4},
+                        Case{MakeCreature(2, kRider), 8, 6}, Case{MakeCreature(3, 999), 0, 0}}) {
+    EXPECT_EQ(AtSite(kFieldASite, {c.creature}), c.a);
+    EXPECT_EQ(AtSite(kFieldBSite, {c.creature}), c.b);
+  }
 }
 
 TEST_F(Creatures, WalkPhaseFollowsTheClockOnTheCurrentGroup) {
@@ -210,21 +195,10 @@ TEST_F(Creatures, OnlyAsynchronousAnimationsAreShiftedPerCreature) {
 TEST_F(Creatures, WalkPhaseClampKeepsPhasesWithinTheFrames) {
   const uint32_t creature = MakeCreature(1, kRider);
   SpriteGroupIndex = 1;  // two frames
-  EXPECT_EQ(AtSite(kWalkClampSite, {creature, 0}), 1);
-  EXPECT_EQ(AtSite(kWalkClampSite, {creature, 2}), 2);
-  EXPECT_EQ(AtSite(kWalkClampSite, {creature, 5}), 2);
+  for (const auto [phase, kept] : {std::pair{0, 1}, {2, 2}, {5, 2}}) {
+    EXPECT_EQ(AtSite(kWalkClampSite, {creature, static_cast<uint32_t>(phase)}), kept) << phase;
+  }
   EXPECT_EQ(AtSite(kWalkClampSite, {MakeCreature(2, 999), 5}), 1);
-}
-
-TEST_F(Creatures, ItemPhasesComeFromTheItemsAnimator) {
-  writer.Set(
-      Category::Item, 100,
-      {.groups = {Group{.frames = 3,
-                        .animation = Animation{.durations = {{50, 50}, {50, 50}, {50, 50}}}}}});
-  ASSERT_TRUE(ParseBytes(writer.Bytes(), appearance::Store()));
-  simulator.Os().AdvanceClock(120);
-  EXPECT_EQ(AtSite(kItemPhaseSite, {100}), 3);
-  EXPECT_EQ(AtSite(kItemPhaseSite, {101}), 1);
 }
 
 // Effects play from their start for their loop count of cycles (at least

@@ -1,4 +1,6 @@
-// The bounded reader under the appearance parser and the host's sprite reads.
+// The bounded reader's bulk reads under the appearance parser. Its single
+// values, seeks and rewinds are what the host's sprite reads use: the load
+// test decides them through the host.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,51 +12,19 @@ namespace {
 
 using appearance::BoundedReader;
 
-// A read that runs past the end keeps the bytes there are as its low bytes,
-// yields 0 for the rest and leaves the position at the end.
-TEST(BoundedReader, ReadsPastTheEndYieldZerosAndStopAtTheEnd) {
-  const std::vector<uint8_t> bytes = {0xAA, 0xBB, 0xCC, 0xDD, 0xEE, 0xFF};
-  for (size_t start = 0; start <= bytes.size(); ++start) {
-    BoundedReader reader(bytes.data(), bytes.size());
-    reader.Seek(start);
-    uint32_t expected = 0;
-    for (size_t i = start; i < bytes.size() && i < start + 4; ++i) {
-      expected |= uint32_t{bytes[i]} << (8 * (i - start));
-    }
-    const bool fits = start + 4 <= bytes.size();
-    EXPECT_EQ(reader.ReadU32(), expected) << "from " << start;
-    EXPECT_EQ(reader.Position(), fits ? start + 4 : bytes.size()) << "from " << start;
-    EXPECT_EQ(reader.Overran(), !fits) << "from " << start;
-  }
-  BoundedReader reader(bytes.data(), bytes.size());
-  reader.Seek(bytes.size());
-  EXPECT_EQ(reader.ReadU16(), 0);
-  EXPECT_EQ(reader.ReadU8(), 0);
-  EXPECT_EQ(reader.Position(), bytes.size());
-}
-
-TEST(BoundedReader, SeekClampsToTheEndAndRewindReturnsToTheStart) {
-  const std::vector<uint8_t> bytes = {1, 2, 3, 4};
-  BoundedReader reader(bytes.data(), bytes.size());
-  reader.Seek(2);
-  EXPECT_EQ(reader.ReadU8(), 3);
-  reader.Seek(1000);
-  EXPECT_EQ(reader.Position(), 4u);
-  EXPECT_EQ(reader.ReadU8(), 0);
-  reader.Rewind();
-  EXPECT_EQ(reader.ReadU8(), 1);
-}
-
 TEST(BoundedReader, ArraysAndByteRunsAreCutAtTheEnd) {
   const std::vector<uint8_t> bytes = {1, 0, 0, 0, 2, 0, 0, 0, 3, 0};
   BoundedReader reader(bytes.data(), bytes.size());
   uint32_t values[4] = {9, 9, 9, 9};
   reader.ReadU32Array(values, 4);
-  EXPECT_EQ(values[0], 1u);
-  EXPECT_EQ(values[1], 2u);
-  EXPECT_EQ(values[2], 3u);  // the two bytes left, zero-extended
-  EXPECT_EQ(values[3], 0u);
+  EXPECT_EQ(std::vector<uint32_t>(values, values + 4), (std::vector<uint32_t>{1, 2, 3, 0}));
   EXPECT_TRUE(reader.Overran());
+  // Nothing to read into nothing: an empty pool has no storage (UBSan
+  // reports a null memcpy destination even for no bytes).
+  reader.ReadU32Array(nullptr, 0);
+  BoundedReader empty;
+  empty.ReadU32Array(nullptr, 0);
+  EXPECT_FALSE(empty.Overran());
 
   BoundedReader text(bytes.data(), bytes.size());
   text.Seek(8);

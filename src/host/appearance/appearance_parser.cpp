@@ -140,7 +140,7 @@ class StoreBuilder {
     if (!Keep(encoding)) return;
     entry.nameOffset = static_cast<uint32_t>(store_.names_.size());
     entry.nameLength = static_cast<uint16_t>(name.size());
-    store_.names_.append(name);
+    store_.names_.insert(store_.names_.end(), name.begin(), name.end());
     record.market = static_cast<uint32_t>(store_.market_.size());
     store_.market_.push_back(entry);
   }
@@ -161,7 +161,11 @@ class StoreBuilder {
     return true;
   }
 
+  // Fills `group` from scratch: an outfit may name the same group type
+  // twice, and nothing of the first (its animator above all) may outlive
+  // the second.
   bool ReadGroup(Encoding encoding, FrameGroup& group) {
+    group = FrameGroup{};
     uint8_t scratch[8];
     const uint8_t* p = reader_.Peek8(scratch);
     uint8_t* d = group.dims;

@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,7 +44,7 @@ class AppearanceStore {
   std::string_view Name(const Record& record) const {
     const MarketEntry* entry = Market(record);
     if (entry == nullptr) return {};
-    return std::string_view(names_).substr(entry->nameOffset, entry->nameLength);
+    return std::string_view(names_.data() + entry->nameOffset, entry->nameLength);
   }
 
   // Set once a parse succeeded; cleared when a new parse starts.
@@ -64,7 +63,9 @@ class AppearanceStore {
   std::vector<Animator> animators_;
   std::vector<FrameDuration> durations_;
   std::vector<MarketEntry> market_;
-  std::string names_;
+  // Characters rather than a std::string, whose constructor not every
+  // compiler we build with can run at compile time (see the constinit store).
+  std::vector<char> names_;
   uint32_t signature_ = 0;
   bool loaded_ = false;
 };

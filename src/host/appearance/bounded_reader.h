@@ -36,7 +36,9 @@ class BoundedReader {
   void ReadU32Array(uint32_t* out, size_t count) {
     const size_t whole = count < Remaining() / 4 ? count : Remaining() / 4;
     if constexpr (std::endian::native == std::endian::little) {
-      std::memcpy(out, pos_, whole * 4);
+      // memcpy wants valid pointers even for no bytes, and with nothing to
+      // copy `out` may be an empty pool's null data().
+      if (whole > 0) std::memcpy(out, pos_, whole * 4);
       pos_ += whole * 4;
     } else {
       for (size_t i = 0; i < whole; ++i) out[i] = ReadU32();

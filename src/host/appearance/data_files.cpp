@@ -30,10 +30,15 @@ void Unmap(platform::MappedFile& file) {
   file = platform::MappedFile{};
 }
 
+// The host maps its data files with CreateFileMappingA, which refuses an
+// empty file: an empty file is a failed mapping here too, whatever view of
+// it the platform would give.
 platform::MappedFile Map(int number) {
   const char* path = HostDataFilePath(number, 0);
   if (path == nullptr) return {};
-  return platform::Get().MapFile(path);
+  platform::MappedFile file = platform::Get().MapFile(path);
+  if (file.size == 0) Unmap(file);
+  return file;
 }
 
 BoundedReader ReaderOf(const platform::MappedFile& file) {
