@@ -11,26 +11,9 @@
 // Two u32 reads, low half first.
 uint64_t ReadU64();
 
-// A u16 byte length n, then n bytes taken straight from the message buffer
-// (no terminator on the wire). The copy never leaves the buffer the message
-// lives in: bytes that a length claims beyond its end are not read, and the
-// read position then stops at that end.
+// A u16 byte length n, then n bytes (no terminator on the wire), taken with
+// the host's own byte reads. Only the host knows where its message ends, so
+// a length that runs past the end yields what the host's reads yield there
+// (the simulated host: zeros), never what an earlier, longer message left in
+// the buffer, and the read position moves as for any other field.
 std::string ReadString();
-
-namespace protocol {
-
-// Where the bytes of a string of `length` bytes at message offset
-// `position` may be copied from, within a buffer that ends at `bufferEnd`
-// (all as host addresses, measured in 64 bits so nothing wraps).
-struct StringSpan {
-  uint64_t start;      // host address of the first byte
-  uint32_t available;  // bytes that may be copied (at most `length`)
-};
-StringSpan BoundedStringSpan(uint32_t base, uint32_t position, uint32_t length,
-                             uint64_t bufferEnd);
-
-// The end of the buffer that holds a message starting at `base`: the end
-// of LargeMessageBuffer when base lies inside it, else base + its size.
-uint64_t MessageBufferEnd(uint32_t base);
-
-}  // namespace protocol
