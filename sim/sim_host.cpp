@@ -95,6 +95,7 @@ void SimHost::SetMessage(const std::vector<uint8_t>& bytes) {
   if (messageLength_ > 0) std::memcpy(host::Pointer(buffer), bytes.data(), messageLength_);
   HostMessageBase() = buffer;
   HostMessagePos() = 0;
+  if (onMessageSet) onMessageSet(buffer, messageLength_, capacity);
 }
 
 uint8_t SimHost::MessageByte(uint32_t offset) const {

@@ -98,6 +98,10 @@ class SimHost : public host::HostBackend {
 
   // ---- incoming message ----------------------------------------------------------------
   void SetMessage(const std::vector<uint8_t>& bytes);
+  // Called by SetMessage once the message is in its buffer, before anything
+  // reads it: the buffer's host address, the message's length and the
+  // buffer's capacity (the fuzz target poisons the bytes after the message).
+  std::function<void(uint32_t buffer, uint32_t length, uint32_t capacity)> onMessageSet;
 
   // ---- sinks ------------------------------------------------------------------------------
   std::vector<DrawCall>& Draws() { return draws_; }

@@ -1,0 +1,161 @@
+// Writes the fuzz targets' seed inputs, made from what the tests know:
+//   fuzz_seeds OUT SCENARIOS
+// - OUT/appearance_fuzz: appearance files built with sim/appearance_writer.h,
+//   together using every attribute of both encodings, outfits of one and two
+//   groups (and one type twice), animators and market names, and a file
+//   cut short.
+// - OUT/server_message_fuzz: the `server` lines of each scenario file in
+//   SCENARIOS as one input, and for every opcode registered with the
+//   dispatcher after attach one input with that opcode and a zero payload,
+//   so a feature's opcodes are seeded as soon as it registers them.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "message_framing.h"
+#include "protocol/dispatcher.h"
+#include "sim/appearance_writer.h"
+#include "sim/scenario/fields.h"
+#include "sim/scenario/script.h"
+#include "sim/simulator.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using appearance::Category;
+using namespace sim::appearance_file;
+
+void Write(const fs::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  if (!file) throw std::runtime_error("cannot write " + path.string());
+}
+
+// ---- appearance files -------------------------------------------------------
+
+std::vector<std::vector<uint8_t>> AppearanceFiles() {
+  std::vector<std::vector<uint8_t>> files;
+
+  // Every attribute number of the table once, raw bytes of both sections.
+  AppearanceFileWriter attributes;
+  std::vector<Attribute> all;
+  for (uint8_t n = 0; n <= 37; ++n) {
+    if (n == 0 || n == 8 || n == 9 || n == 25 || n == 28 || n == 29 || n == 32 || n == 34) {
+      all.push_back(Values(n, {static_cast<uint16_t>(n * 3)}));
+    } else if (n == 21 || n == 24) {
+      all.push_back(Values(n, {1, 2}));
+    } else if (n == 33) {
+      all.push_back(Market(1, 2, 3, "blue robe", 4, 5));
+    } else {
+      all.push_back(Flag(n));
+    }
+  }
+  attributes.Set(Category::Item, 100, {.attributes = all});
+  attributes.Set(Category::Item, 101,
+                 {.attributes = {Raw(16), Raw(200), Raw(253), Raw(254)},
+                  .section1Attributes = {{Raw(36), Raw(38), Raw(254), Raw(34, {7})}}});
+  files.push_back(attributes.Bytes());
+
+  // Groups: sizes, exact size, animators, outfits of one and two groups.
+  AppearanceFileWriter groups;
+  groups.Set(Category::Item, 100,
+             {.groups = {Group{.width = 2, .height = 2, .exactSize = 64, .patternX = 2,
+                               .frames = 3,
+                               .animation = Animation{.mode = 0, .loops = 2, .start = -1,
+                                                      .durations = {{100, 300}, {0xFFFFFF9C, 50},
+                                                                    {400, 200}}}}}});
+  groups.Set(Category::Outfit, 1,
+             {.attributes = {Values(24, {8, 6})},
+              .groups = {Group{.type = 0, .patternZ = 2},
+                         Group{.type = 1, .width = 2, .exactSize = 64, .frames = 2}}});
+  groups.Set(Category::Outfit, 2, {.groups = {Group{.type = 1, .frames = 4}}});
+  groups.Set(Category::Outfit, 3,
+             {.groups = {Group{.type = 1, .frames = 2}, Group{.type = 1, .patternY = 2}}});
+  groups.Set(Category::Effect, 13,
+             {.groups = {Group{.frames = 3, .animation = Animation{.loops = 1, .start = 2}}}});
+  groups.Set(Category::Missile, 1, {.groups = {Group{.patternX = 3, .patternY = 3}}});
+  files.push_back(groups.Bytes());
+  files.push_back(std::vector<uint8_t>(files.back().begin(),
+                                       files.back().begin() + files.back().size() / 2));
+
+  // The smallest file: every category empty but the 99 default items.
+  files.push_back(AppearanceFileWriter().Bytes());
+  return files;
+}
+
+// ---- server messages ----------------------------------------------------------
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// The `server` lines of a scenario file, as one input.
+std::vector<uint8_t> ScenarioMessages(const fs::path& path) {
+  std::vector<uint8_t> input;
+  std::istringstream lines(ReadText(path));
+  std::string line;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    try {
+      const auto tokens = sim::scenario::Tokenize(line, number);
+      if (tokens.empty() || tokens[0].text != "server") continue;
+      fuzz::AppendMessage(input, sim::scenario::EncodeFields(tokens, 1, number));
+    } catch (const sim::scenario::ScriptError&) {
+      // a line of a content block, not a command
+    }
+  }
+  return input;
+}
+
+// The opcodes the dispatcher has owners for once the library is attached.
+std::vector<int> RegisteredOpcodes() {
+  sim::Simulator simulator;
+  simulator.Start();
+  std::vector<int> opcodes;
+  for (int opcode = protocol::kFirstTableOpcode; opcode <= protocol::kLastTableOpcode; ++opcode) {
+    if (protocol::OpcodeOwner(opcode) != nullptr) opcodes.push_back(opcode);
+  }
+  return opcodes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: fuzz_seeds OUT SCENARIOS\n");
+    return 2;
+  }
+  try {
+    const fs::path out = argv[1];
+    const fs::path appearance = out / "appearance_fuzz";
+    const fs::path messages = out / "server_message_fuzz";
+    fs::create_directories(appearance);
+    fs::create_directories(messages);
+
+    int written = 0;
+    for (const auto& file : AppearanceFiles()) {
+      Write(appearance / ("file" + std::to_string(written++)), file);
+    }
+    for (const auto& entry : fs::directory_iterator(argv[2])) {
+      if (entry.path().extension() != ".scn") continue;
+      const std::vector<uint8_t> input = ScenarioMessages(entry.path());
+      if (!input.empty()) Write(messages / entry.path().stem(), input);
+    }
+    for (const int opcode : RegisteredOpcodes()) {
+      std::vector<uint8_t> message(33, 0);
+      message[0] = static_cast<uint8_t>(opcode);
+      Write(messages / ("opcode" + std::to_string(opcode)), message);
+    }
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "fuzz_seeds: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
