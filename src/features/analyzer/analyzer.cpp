@@ -50,8 +50,8 @@ void RefreshExpTracker() {
   if (ExpWindow == nullptr) return;
   const HuntRecord& hunt = Hunt();
   SetLabel(ExpWindow, 2021, TimeText(hunt.elapsed));
-  SetLabel(ExpWindow, 2022, protocol::GroupDigits(hunt.xpPerHour));
-  SetLabel(ExpWindow, 2023, protocol::GroupDigits(hunt.gained));
+  SetLabel(ExpWindow, 2022, GroupedChange(hunt.xpPerHour));
+  SetLabel(ExpWindow, 2023, GroupedChange(hunt.gained));
   SetLabel(ExpWindow, 2024, protocol::GroupDigits(hunt.toNextLevel));
   SetLabel(ExpWindow, 2025, TimeText(hunt.secondsToNextLevel));
   auto* bar = dynamic_cast<GUI_ExpProgressBar*>(ExpWindow->FindChild(2026));

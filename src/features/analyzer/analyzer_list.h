@@ -17,6 +17,9 @@ struct AnalyzerListRow {
 class GUI_AnalyzerList : public GUI_Element {
  public:
   static constexpr int32_t kRowHeight = 16;
+  // Rows that a list `height` pixels high shows: the scroll range counts on
+  // exactly these, so every row can be scrolled into view.
+  static int32_t RowsFor(int32_t height);
 
   GUI_AnalyzerList(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id, std::string emptyText);
 
@@ -55,6 +58,8 @@ class GUI_MonsterList : public GUI_AnalyzerList {
 };
 
 namespace analyzer {
-// A name of more than 18 characters becomes its first 15 and "...".
-std::string ShortName(const std::string& name);
+// A name of more than 18 characters becomes its first 15 and "..."; a name
+// still wider than `room` pixels (font 1) is cut further, to the longest
+// start that fits with "...".
+std::string ShortName(const std::string& name, int32_t room);
 }  // namespace analyzer

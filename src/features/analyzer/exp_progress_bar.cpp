@@ -31,7 +31,7 @@ void GUI_ExpProgressBar::Draw() {
     HostFillRectRGB(x, y, barWidth > 0 ? barWidth : 1, h, 0, 192, 0);
   }
   Border(x, y, w, h);
-  if (hovered && hoverStart != 0 && ClockMillis() - hoverStart >= kTooltipDelayMs) {
+  if (hovered && ClockMillis() - hoverStart >= kTooltipDelayMs) {
     tooltipShown = 1;
   }
   if (tooltipShown) DrawTooltip();
@@ -62,9 +62,7 @@ void GUI_ExpProgressBar::OnMouseMove(int32_t px, int32_t py) {
   if (Contains(px, py)) {
     if (hovered) return;
     hovered = 1;
-    // The clock may read 0 at start-up; 0 means "not hovering" below.
-    const uint32_t now = ClockMillis();
-    hoverStart = now == 0 ? 1 : now;
+    hoverStart = ClockMillis();  // valid while hovered, whatever the clock reads
     tooltipShown = 0;
     return;
   }

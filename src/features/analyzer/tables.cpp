@@ -1,11 +1,24 @@
 #include "features/analyzer/tables.h"
 
+#include <limits>
+
 namespace analyzer {
+namespace {
+
+// Counters of a long session stop at their largest value instead of
+// starting again from 0.
+template <typename Counter>
+void AddSaturating(Counter& counter, uint32_t amount) {
+  constexpr uint32_t kMax = std::numeric_limits<Counter>::max();
+  counter = static_cast<Counter>(counter > kMax - amount ? kMax : counter + amount);
+}
+
+}  // namespace
 
 void CountKill(KillTable& kills, const std::string& name, uint16_t lookType,
                const std::array<uint8_t, 5>& look) {
   auto [it, inserted] = kills.try_emplace(name, KillRow{name, lookType, look, 0});
-  it->second.count += 1;
+  AddSaturating(it->second.count, 1);
 }
 
 void AddLoot(LootTable& loot, uint16_t itemId, uint16_t itemTag, const std::string& name,
@@ -16,8 +29,8 @@ void AddLoot(LootTable& loot, uint16_t itemId, uint16_t itemTag, const std::stri
     loot.emplace(itemId, LootRow{itemId, itemTag, name, counted, 1});
     return;
   }
-  it->second.total += counted;
-  it->second.drops += 1;
+  AddSaturating(it->second.total, counted);
+  AddSaturating(it->second.drops, 1);
   it->second.itemTag = itemTag;
 }
 
