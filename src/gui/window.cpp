@@ -293,6 +293,9 @@ bool GUI_Window::OnMouseUp(int32_t px, int32_t py) {
   }
   if (dragging) {
     dragging = 0;
+    // A docked window's place is the dock's: it goes back into its column
+    // rather than lie over the others until the next re-layout.
+    RefreshDock();
     return true;
   }
   if (!minimized) {
@@ -319,6 +322,8 @@ bool GUI_Window::OnMouseMove(int32_t px, int32_t py) {
     if (maxHeight >= 1 && newH > maxHeight) newH = maxHeight;
     SetBounds(x, y, w, newH);
     StretchChildren();
+    // The windows docked below move with the edge, so none is overlapped.
+    RefreshDock();
     if (resizeHandler != nullptr) resizeHandler(resizeCode, dy);
     return true;
   }
@@ -405,6 +410,10 @@ bool GUI_Window::OnChar(int32_t code, int32_t data) {
 }
 
 void GUI_Window::Destroy() {
+  // A window that goes while the sizing cursor is its own (the mouse on its
+  // edge, or a resize running) hands the arrow back.
+  if (resizing || overResizeZone || gripHover) SetCursor(platform::Cursor::Arrow);
+  resizing = overResizeZone = gripHover = 0;
   if (docked) gui::Dock().Remove(this);
   docked = 0;
   DestroyChildren();

@@ -2,6 +2,8 @@
 // offered first to the library's windows; what none of them takes goes on to
 // the host's own window procedure.
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
 #include "gui/dialog.h"
 #include "gui/screen.h"
@@ -144,22 +146,73 @@ intptr_t OnChar(const Message& m) {
 using WindowButton = bool (GUI_Window::*)(int32_t, int32_t);
 using DialogButton = void (GUI_Dialog::*)(int32_t, int32_t);
 
+// Who took a press: a singleton window, a dialog (modal or login list), or
+// nobody (the host gets it).
+struct PressTaker {
+  GUI_Window* singleton = nullptr;
+  bool dialog = false;
+  bool Taken() const { return singleton != nullptr || dialog; }
+};
+
+// The library window that took the left press keeps the mouse until the
+// release, wherever the cursor goes meanwhile: a resize or a drag ends in
+// the window that started it, and the windows the cursor crosses neither
+// take the release nor see the moves. A singleton is held by its slot, not
+// by pointer, since it may be destroyed while the button is down.
+struct MouseHolder {
+  bool held = false;
+  bool bySingleton = false;
+  gui::Singleton singleton{};
+};
+MouseHolder holder;
+
+std::optional<gui::Singleton> SingletonOf(const GUI_Window* window) {
+  for (gui::Singleton which : gui::kSingletonInputOrder) {
+    if (gui::SingletonWindow(which) == window) return which;
+  }
+  return std::nullopt;
+}
+
+void HoldMouse(const PressTaker& taker) {
+  holder = {};
+  if (!taker.Taken()) return;
+  holder.held = true;
+  if (const auto which = SingletonOf(taker.singleton)) {
+    holder.bySingleton = true;
+    holder.singleton = *which;
+  }
+}
+
+// The singleton that holds the mouse, while it is still open.
+GUI_Window* HoldingWindow(const MouseHolder& h) {
+  if (!h.held || !h.bySingleton) return nullptr;
+  GUI_Window* window = gui::SingletonWindow(h.singleton);
+  return window != nullptr && window->open ? window : nullptr;
+}
+
+// A dialog holds the mouse (while one exists): the singletons stay out of its
+// moves and release.
+bool DialogHolds(const MouseHolder& h) {
+  return h.held && !h.bySingleton &&
+         (gui::ModalDialog() != nullptr || !gui::WindowList().empty());
+}
+
 // A press of either button, offered in order: the singletons, the modal
 // dialog, then (under the window-list test) the first login dialog under the
 // point; a dialog that gets it captures the mouse, a singleton only for the
-// left button. Answers whether one of them took it.
-bool OfferPress(int32_t x, int32_t y, WindowButton window, DialogButton dialog,
-                bool captureForSingleton) {
-  if (OfferToSingletons([&](GUI_Window* w) { return (w->*window)(x, y); })) {
+// left button.
+PressTaker OfferPress(int32_t x, int32_t y, WindowButton window, DialogButton dialog,
+                      bool captureForSingleton) {
+  if (GUI_Window* w = OfferToSingletons([&](GUI_Window* w) { return (w->*window)(x, y); })) {
     if (captureForSingleton) SetCapture();
-    return true;
+    return {w, false};
   }
   GUI_Dialog* target = gui::ModalDialog();
   if (target == nullptr && WindowListTakesInput()) target = WindowListDialogAt(x, y);
-  if (target == nullptr) return false;
+  if (target == nullptr) return {};
   SetCapture();
   (target->*dialog)(x, y);
-  return true;
+  return {nullptr, true};
 }
 
 // A release of either button: a singleton that takes it answers it (letting
@@ -167,8 +220,9 @@ bool OfferPress(int32_t x, int32_t y, WindowButton window, DialogButton dialog,
 // under the window-list test, every login dialog get it, the capture is let
 // go, and the host gets the message too.
 bool OfferRelease(int32_t x, int32_t y, WindowButton window, DialogButton dialog,
-                  bool releaseForSingleton) {
-  if (OfferToSingletons([&](GUI_Window* w) { return (w->*window)(x, y); })) {
+                  bool releaseForSingleton, bool skipSingletons = false) {
+  if (!skipSingletons &&
+      OfferToSingletons([&](GUI_Window* w) { return (w->*window)(x, y); })) {
     if (releaseForSingleton) ReleaseCapture();
     return true;
   }
@@ -180,7 +234,10 @@ bool OfferRelease(int32_t x, int32_t y, WindowButton window, DialogButton dialog
 
 intptr_t OnLeftDown(const Message& m) {
   const int32_t x = LowX(m.lParam), y = HighY(m.lParam);
-  if (OfferPress(x, y, &GUI_Window::OnMouseDown, &GUI_Dialog::OnMouseDown, true)) return kAnswered;
+  const PressTaker taker =
+      OfferPress(x, y, &GUI_Window::OnMouseDown, &GUI_Dialog::OnMouseDown, true);
+  HoldMouse(taker);
+  if (taker.Taken()) return kAnswered;
   if (EditorWaiting()) {
     if (hooks::hotkeyEditorClick != nullptr) hooks::hotkeyEditorClick(x, y);
     if (x <= ClientWidth - kSidePanelWidth) return kAnswered;
@@ -190,17 +247,29 @@ intptr_t OnLeftDown(const Message& m) {
 
 intptr_t OnLeftUp(const Message& m) {
   const int32_t x = LowX(m.lParam), y = HighY(m.lParam);
+  const MouseHolder held = std::exchange(holder, {});
+  // The release belongs to the singleton that took the press.
+  if (GUI_Window* window = HoldingWindow(held)) {
+    window->OnMouseUp(x, y);
+    ReleaseCapture();
+    return kAnswered;
+  }
   if (EditorWaiting()) {
     if (hooks::hotkeyEditorRelease != nullptr) hooks::hotkeyEditorRelease();
     return kAnswered;
   }
-  if (OfferRelease(x, y, &GUI_Window::OnMouseUp, &GUI_Dialog::OnMouseUp, true)) return kAnswered;
+  const bool dialogHeld = DialogHolds(held);
+  if (OfferRelease(x, y, &GUI_Window::OnMouseUp, &GUI_Dialog::OnMouseUp, true, dialogHeld)) {
+    return kAnswered;
+  }
   return PassOn(m);
 }
 
 intptr_t OnRightDown(const Message& m) {
   const int32_t x = LowX(m.lParam), y = HighY(m.lParam);
-  if (OfferPress(x, y, &GUI_Window::OnRightDown, &GUI_Dialog::OnRightDown, false)) return kAnswered;
+  if (OfferPress(x, y, &GUI_Window::OnRightDown, &GUI_Dialog::OnRightDown, false).Taken()) {
+    return kAnswered;
+  }
   return PassOn(m);
 }
 
@@ -210,9 +279,34 @@ intptr_t OnRightUp(const Message& m) {
   return PassOn(m);
 }
 
+// The singletons after `taker` in input order were not offered the move;
+// one of them that had the mouse must still learn that it left (a tooltip,
+// a hover or a resize zone would stay behind otherwise).
+void TellTheLeftWindow(const GUI_Window* taker, int32_t x, int32_t y) {
+  bool after = false;
+  for (gui::Singleton which : gui::kSingletonInputOrder) {
+    GUI_Window* window = gui::SingletonWindow(which);
+    if (window == taker) {
+      after = true;
+    } else if (after && window != nullptr && window->open && window->hovered) {
+      window->OnMouseMove(x, y);
+    }
+  }
+}
+
 intptr_t OnMouseMove(const Message& m) {
   const int32_t x = LowX(m.lParam), y = HighY(m.lParam);
-  if (OfferToSingletons([&](GUI_Window* w) { return w->OnMouseMove(x, y); })) return kAnswered;
+  if (GUI_Window* window = HoldingWindow(holder)) {
+    window->OnMouseMove(x, y);
+    return kAnswered;
+  }
+  if (!DialogHolds(holder)) {
+    if (GUI_Window* taker =
+            OfferToSingletons([&](GUI_Window* w) { return w->OnMouseMove(x, y); })) {
+      TellTheLeftWindow(taker, x, y);
+      return kAnswered;
+    }
+  }
   if (GUI_Dialog* modal = gui::ModalDialog()) {
     modal->OnMouseMove(x, y);
     return kAnswered;

@@ -1,5 +1,5 @@
-// GUI_Dialog placement, drawing and input rules, and the window sets that
-// the frame draws.
+// GUI_Dialog placement, frames and input rules, and the window sets that the
+// frame draws.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -16,25 +16,20 @@
 
 namespace {
 
-TEST(GuiDialogPlace, EveryKindOnAn1024By768Screen) {
+TEST(GuiDialogPlace, EveryKindAndNegativePositionsBecomeZero) {
   struct Case {
-    int32_t kind, x, y;
+    int32_t kind, w, h, screenW, screenH, x, y;
   };
-  // A 200 x 100 dialog.
-  for (const Case c : {Case{0, 410, 334}, Case{1, 409, 0}, Case{2, 109, 664}, Case{3, 565, 664},
-                       Case{4, 739, 664}, Case{5, 804, 153}, Case{6, 412, 334}}) {
-    GUI_Dialog dialog(0, 0, 200, 100, "d", c.kind);
-    dialog.Place(1024, 768);
+  for (const Case c :
+       {Case{0, 200, 100, 1024, 768, 410, 334}, Case{1, 200, 100, 1024, 768, 409, 0},
+        Case{2, 200, 100, 1024, 768, 109, 664}, Case{3, 200, 100, 1024, 768, 565, 664},
+        Case{4, 200, 100, 1024, 768, 739, 664}, Case{5, 200, 100, 1024, 768, 804, 153},
+        Case{6, 200, 100, 1024, 768, 412, 334}, Case{2, 900, 700, 640, 480, 0, 0}}) {
+    GUI_Dialog dialog(0, 0, c.w, c.h, "d", c.kind);
+    dialog.Place(c.screenW, c.screenH);
     EXPECT_EQ(dialog.x, c.x) << "kind " << c.kind;
     EXPECT_EQ(dialog.y, c.y) << "kind " << c.kind;
   }
-}
-
-TEST(GuiDialogPlace, NegativePositionsBecomeZero) {
-  GUI_Dialog dialog(0, 0, 900, 700, "d", 2);
-  dialog.Place(640, 480);
-  EXPECT_EQ(dialog.x, 0);
-  EXPECT_EQ(dialog.y, 0);
 }
 
 class GuiDialog : public ::testing::Test {
@@ -58,22 +53,14 @@ class GuiDialog : public ::testing::Test {
   std::vector<std::string> log;
 };
 
-TEST_F(GuiDialog, KindOneHasNoTitleBar) {
+TEST_F(GuiDialog, KindOneHasNoTitleBarAndOnlyKindsAboveFourDrag) {
   GUI_Dialog top(10, 0, 100, 50, "Top", 1);
   top.Draw();
-  GUI_Dialog titled(10, 0, 100, 50, "Titled", 0);
-  titled.Draw();
   std::vector<int32_t> fills;
-  std::vector<std::string> texts;
-  for (const auto& d : simulator.Host().Draws()) {
-    if (d.name == "HostFillRect") fills.push_back(d.args[5]);
-    if (d.name == "HostDrawText") texts.push_back(d.text);
-  }
-  EXPECT_EQ(fills, (std::vector<int32_t>{51, 47, 50, 48, 51, 49, 43, 44, 47, 50, 48}));
-  EXPECT_EQ(texts, (std::vector<std::string>{"Titled"}));
-}
+  for (const auto& d : simulator.Host().Draws())
+    fills.push_back(d.name == "HostFillRect" ? d.args[5] : -1);
+  EXPECT_EQ(fills, (std::vector<int32_t>{51, 47, 50, 48})) << "no title bar, no title";
 
-TEST_F(GuiDialog, OnlyFreelyPlacedKindsDrag) {
   for (int32_t kind : {0, 4, 5, 7}) {
     GUI_Dialog dialog(100, 100, 200, 100, "d", kind);
     dialog.OnMouseDown(150, 105);
@@ -82,7 +69,7 @@ TEST_F(GuiDialog, OnlyFreelyPlacedKindsDrag) {
   }
 }
 
-TEST_F(GuiDialog, EnterClicksTheDefaultButtonEscapeTheCancelButton) {
+TEST_F(GuiDialog, EnterAndEscapeClickTheirButtonsElseTheLoginEscapeRuns) {
   GUI_Dialog dialog(0, 0, 300, 200, "d", 7);
   AddProbe(dialog, 10, 30, 2000);
   AddProbe(dialog, 40, 30, 2001);
@@ -90,14 +77,11 @@ TEST_F(GuiDialog, EnterClicksTheDefaultButtonEscapeTheCancelButton) {
   dialog.OnKeyDown(0x1B, 0);
   EXPECT_EQ(log, (std::vector<std::string>{"2000 down 10,30", "2000 up 10,30", "2001 down 40,30",
                                            "2001 up 40,30"}));
-}
-
-TEST_F(GuiDialog, EscapeWithoutCancelButtonRunsTheLoginEscape) {
   static int escapes = 0;
   escapes = 0;
   gui::hooks::loginEscape = [] { ++escapes; };
-  GUI_Dialog dialog(0, 0, 300, 200, "d", 0);
-  dialog.OnKeyDown(0x1B, 0);
+  GUI_Dialog login(0, 0, 300, 200, "d", 0);
+  login.OnKeyDown(0x1B, 0);
   EXPECT_EQ(escapes, 1);
 }
 
@@ -111,14 +95,14 @@ TEST_F(GuiDialog, LoginEnterRules) {
   login->AddChild(password);
   AddProbe(*login, 10, 100, 100);
 
-  login->OnKeyDown(0x0D, 0);  // empty fields, no saved accounts: the login button
+  login->OnKeyDown(0x0D,
+                   0);  // empty fields, no saved accounts: the login button
   EXPECT_EQ(log.front(), "100 down 10,100");
   log.clear();
 
   auto* accounts =
       gui::AppendToWindowList(std::make_unique<GUI_Dialog>(500, 100, 200, 300, "Saved", 5));
   AddProbe(*accounts, 10, 250, 201);
-  AddProbe(*accounts, 10, 30, 202);
   login->OnKeyDown(0x0D, 0);  // the saved accounts' choose button instead
   EXPECT_EQ(log.front(), "201 down 510,350");
   log.clear();
@@ -127,19 +111,15 @@ TEST_F(GuiDialog, LoginEnterRules) {
   password->SetText("secret", true);
   login->OnKeyDown(0x0D, 0);  // both fields filled: log in
   EXPECT_EQ(log.front(), "100 down 10,100");
-  log.clear();
-
-  accounts->OnKeyDown(0x28, 0);  // Down goes to the list
-  EXPECT_EQ(log, (std::vector<std::string>{"202 key 40,0"}));
 }
 
-TEST_F(GuiDialog, MouseDownFocusesTheTopmostChildUnderThePoint) {
+TEST_F(GuiDialog, MouseGoesToTheTopmostChildAndTheReleaseToTheFocus) {
   GUI_Dialog dialog(0, 0, 300, 200, "d", 0);
   AddProbe(dialog, 10, 30, 1);
   AddProbe(dialog, 15, 35, 2);  // overlaps and is on top
   dialog.OnMouseDown(20, 40);
-  dialog.OnMouseUp(20, 40);
-  EXPECT_EQ(log, (std::vector<std::string>{"2 down 20,40", "2 up 20,40"}));
+  dialog.OnMouseUp(200, 150);
+  EXPECT_EQ(log, (std::vector<std::string>{"2 down 20,40", "2 up 200,150"}));
 }
 
 TEST_F(GuiDialog, ModalSlotSetsAsideAndRestores) {
@@ -152,7 +132,6 @@ TEST_F(GuiDialog, ModalSlotSetsAsideAndRestores) {
   };
   gui::SetModalDialog(make("Store"));
   gui::StackModalDialog(make("Gift"));
-  EXPECT_EQ(gui::ModalDialog()->title, "Gift");
   EXPECT_EQ(gui::SetAsideDialog()->title, "Store");
   gui::StackModalDialog(make("Message"));  // the store set aside before is destroyed
   EXPECT_EQ(log, (std::vector<std::string>{"Store"}));
@@ -177,13 +156,6 @@ class WindowSets : public ::testing::Test {
     gui::DestroyWindowList();
     gui::DestroyModalDialog();
   }
-  std::vector<std::string> TextsDrawn() {
-    std::vector<std::string> texts;
-    for (const auto& d : simulator.Host().Draws()) {
-      if (d.name == "HostDrawText") texts.push_back(d.text);
-    }
-    return texts;
-  }
   sim::Simulator simulator;
 };
 
@@ -203,18 +175,17 @@ TEST_F(WindowSets, TheFrameDrawsModalThenSingletonsInDrawOrderThenTheLoginList) 
   HostDialogState() = 11;
 
   simulator.Frame();
-  EXPECT_EQ(TextsDrawn(), (std::vector<std::string>{"Prey", "Exp Tracker", "Kill Tracker", "Journey"}));
+  std::vector<std::string> texts;
+  for (const auto& d : simulator.Host().Draws()) {
+    if (d.name == "HostDrawText") texts.push_back(d.text);
+  }
+  EXPECT_EQ(texts, (std::vector<std::string>{"Prey", "Exp Tracker", "Kill Tracker", "Journey"}));
   EXPECT_EQ(HostDialogState(), 0);
-  delete kill;
-  delete exp;
-  delete npc;
-}
 
-TEST_F(WindowSets, CrossingTheInGameStateDestroysTheModalDialog) {
-  gui::SetModalDialog(std::make_unique<GUI_Dialog>(0, 0, 100, 100, "Prey", 0));
-  simulator.SetGameState(8);
+  simulator.SetGameState(8);  // crossing the in-game state destroys the modal dialog
   simulator.Frame();
   EXPECT_EQ(gui::ModalDialog(), nullptr);
+  for (GUI_Window** window : {&kill, &exp, &npc}) delete std::exchange(*window, nullptr);
 }
 
 }  // namespace

@@ -14,10 +14,10 @@ class Probe : public GUI_Element {
   }
   void OnMouseDown(int32_t px, int32_t py) override { Note("down", px, py); }
   void OnMouseUp(int32_t px, int32_t py) override { Note("up", px, py); }
-  void OnRightDown(int32_t px, int32_t py) override { Note("rdown", px, py); }
   void OnKeyDown(int32_t key, int32_t) override { Note("key", key, 0); }
-  void OnChar(int32_t code, int32_t) override { Note("char", code, 0); }
-  void OnWheel(int32_t px, int32_t py, uint8_t up) override { Note(up ? "wheel up" : "wheel down", px, py); }
+  void OnWheel(int32_t px, int32_t py, uint8_t up) override {
+    Note(up ? "wheel up" : "wheel down", px, py);
+  }
   void Draw() override { Note("draw", x, y); }
 
  private:

@@ -11,187 +11,108 @@
 
 namespace {
 
-using gui::PressInput;
 using gui::PressState;
 using namespace widget_test;
 
-TEST(GuiWidgetPressMachine, StateTable) {
-  struct Row {
-    PressState from;
-    PressInput input;
-    bool inside;
-    PressState to;
-    bool click;
-  };
-  constexpr auto kIdle = PressState::Idle, kIn = PressState::PressedInside,
-                 kOut = PressState::PressedOutside;
-  constexpr auto kDown = PressInput::Down, kMove = PressInput::Move, kUp = PressInput::Up;
-  const Row rows[] = {
-      {kIdle, kDown, true, kIn, false},    {kIn, kDown, true, kIn, false},
-      {kOut, kDown, true, kIn, false},     {kIdle, kMove, true, kIdle, false},
-      {kIdle, kMove, false, kIdle, false}, {kIn, kMove, true, kIn, false},
-      {kIn, kMove, false, kOut, false},    {kOut, kMove, false, kOut, false},
-      {kOut, kMove, true, kIn, false},     {kIdle, kUp, true, kIdle, false},
-      {kIdle, kUp, false, kIdle, false},   {kIn, kUp, true, kIdle, true},
-      {kIn, kUp, false, kIdle, false},     {kOut, kUp, true, kIdle, true},
-      {kOut, kUp, false, kIdle, false},
-  };
-  for (const Row& row : rows) {
-    const gui::PressStep step = gui::StepPress(row.from, row.input, row.inside);
-    EXPECT_EQ(step.next, row.to) << int(row.from) << " " << int(row.input) << " " << row.inside;
-    EXPECT_EQ(step.click, row.click) << int(row.from) << " " << int(row.input) << " "
-                                     << row.inside;
-  }
-}
-
 using GuiWidgetPressButtons = WidgetTest;
 
-// Every push button must click exactly as the machine says, whatever it draws.
+// Every push button clicks as the press machine says (a release over the
+// button after a press on it), on inclusive edges, through the event queue.
 TEST_F(GuiWidgetPressButtons, MouseSequencesClickOnlyOnReleaseAfterPressInside) {
   const std::vector<std::function<std::unique_ptr<GUI_PressElement>()>> makers = {
       [] { return std::make_unique<GUI_Button>(10, 10, 86, 20, "OK", 1); },
       [] { return std::make_unique<GUI_ButtonColor>(10, 10, 86, 20, "Tab", 1); },
       [] { return std::make_unique<GUI_Icon>(10, 10, 86, 20, 4, 0, 0, 12, 0, 1); },
   };
-  constexpr int32_t kIn = 50, kOut = 200;  // x inside / outside (10 .. 96)
-  struct Step {
-    char input;  // 'D'own, 'M'ove, 'U'p
-    int32_t px;
-  };
   struct Sequence {
-    const char* name;
-    std::vector<Step> steps;
+    const char* steps;  // D(own) at x 50, m(ove) off to x 200, M(ove) back to 50, U(p)
+    int32_t releaseX;
     size_t clicks;
   };
   const Sequence sequences[] = {
-      {"press, release inside", {{'D', kIn}, {'U', kIn}}, 1},
-      {"press, leave, release outside", {{'D', kIn}, {'M', kOut}, {'U', kOut}}, 0},
-      {"press, leave, come back, release", {{'D', kIn}, {'M', kOut}, {'M', kIn}, {'U', kIn}}, 1},
-      {"release without a press", {{'M', kIn}, {'U', kIn}}, 0},
-      {"two releases after one press", {{'D', kIn}, {'U', kIn}, {'U', kIn}}, 1},
-      {"release on the right edge", {{'D', kIn}, {'U', 96}}, 1},
-      {"release one pixel past it", {{'D', kIn}, {'U', 97}}, 0},
+      {"DmMU", 50, 1},  // press, leave, come back, release
+      {"DmU", 200, 0},  // press, leave, release outside
+      {"MU", 50, 0},    // release without a press
+      {"DU", 96, 1},    // release on the right edge
+      {"DU", 97, 0},    // one pixel past it
   };
   for (const auto& make : makers) {
-    for (const Sequence& sequence : sequences) {
+    for (const Sequence& s : sequences) {
       std::unique_ptr<GUI_PressElement> button = make();
       button->SetHandler(&Record, 42);
-      for (const Step& step : sequence.steps) {
-        if (step.input == 'D') button->OnMouseDown(step.px, 15);
-        if (step.input == 'M') button->OnMouseMove(step.px, 15);
-        if (step.input == 'U') button->OnMouseUp(step.px, 15);
+      for (const char* step = s.steps; *step != '\0'; ++step) {
+        if (*step == 'D') button->OnMouseDown(50, 15);
+        if (*step == 'm') button->OnMouseMove(200, 15);
+        if (*step == 'M') button->OnMouseMove(50, 15);
+        if (*step == 'U') button->OnMouseUp(s.releaseX, 15);
       }
       EXPECT_TRUE(Received().empty()) << "events are queued, not called";
-      EXPECT_EQ(RunEvents(), std::vector<Event>(sequence.clicks, Event{42, 1})) << sequence.name;
-      EXPECT_EQ(button->pressState, PressState::Idle) << sequence.name;
+      EXPECT_EQ(RunEvents(), std::vector<Event>(s.clicks, Event{42, 1}))
+          << s.steps << " " << s.releaseX;
+      EXPECT_EQ(button->pressState, PressState::Idle) << s.steps;
     }
   }
 }
 
-TEST_F(GuiWidgetPressButtons, ButtonFillByWidthAndPressedLook) {
+TEST_F(GuiWidgetPressButtons, ButtonFillsByWidthAndThePressedLook) {
   struct Case {
     int32_t width, normal, pressed;
   };
-  for (const Case c : {Case{86, 18, 19}, Case{58, 16, 17}, Case{43, 12, 13}, Case{87, 14, 15},
-                       Case{42, 14, 15}}) {
+  for (const Case c : {Case{86, 18, 19}, Case{58, 16, 17}, Case{43, 12, 13}, Case{87, 14, 15}}) {
     GUI_Button button(100, 50, c.width, 20, "Go", 1);
-    button.Draw();
-    EXPECT_EQ(TakeDraws(), (std::vector<std::string>{
-                               Fill(100, 50, c.width, 20, c.normal),
-                               Text(100 + c.width / 2, 57, 3, 255, 255, 255, "Go", 1)}));
     button.OnMouseDown(101, 51);
     button.Draw();
-    EXPECT_EQ(TakeDraws(), (std::vector<std::string>{
-                               Fill(100, 50, c.width, 20, c.pressed),
-                               Text(101 + c.width / 2, 58, 3, 255, 255, 255, "Go", 1)}));
-    button.OnMouseMove(0, 0);  // dragged off: the normal look returns
-    button.Draw();
-    EXPECT_EQ(TakeDraws()[0], Fill(100, 50, c.width, 20, c.normal));
+    EXPECT_EQ(TakeDraws(),
+              (std::vector<std::string>{Fill(100, 50, c.width, 20, c.pressed),
+                                        Text(101 + c.width / 2, 58, 3, 255, 255, 255, "Go", 1)}));
+    EXPECT_EQ(button.normalElement, c.normal) << c.width;
   }
 }
 
-TEST_F(GuiWidgetPressButtons, ButtonColorSkinFaceTakesTheRightPartOfTheLastTile) {
-  GUI_ButtonColor button(10, 20, 45, 22, "Tab", 1);
-  button.Draw();
+TEST_F(GuiWidgetPressButtons, ButtonColorFaces) {
+  // Skin tiles: the last, narrower tile takes the right-hand part of a tile;
+  // a selected button keeps the pressed look (bevel reversed, caption moved).
+  GUI_ButtonColor skin(10, 20, 45, 22, "Tab", 1);
+  skin.SetSelected(true);
+  skin.Draw();
   std::vector<std::string> expected = {Skin(10, 20, 0, 0, 20, 19), Skin(30, 20, 0, 0, 20, 19),
                                        Skin(50, 20, 15, 0, 5, 19)};
-  Append(expected, BevelLines(10, 20, 45, 22, {111, 111, 111}, {49, 49, 49}));
-  expected.push_back(Text(32, 27, 3, 255, 255, 255, "Tab", 1));
+  Append(expected, BevelLines(10, 20, 45, 22, {49, 49, 49}, {111, 111, 111}));
+  expected.push_back(Text(33, 27, 3, 255, 255, 255, "Tab", 1));
   EXPECT_EQ(TakeDraws(), expected);
 
-  // Selected keeps the pressed look: bevel reversed, caption one pixel right.
-  button.SetSelected(true);
-  button.Draw();
-  const auto draws = TakeDraws();
-  EXPECT_EQ(std::vector<std::string>(draws.begin() + 3, draws.end() - 1),
-            BevelLines(10, 20, 45, 22, {49, 49, 49}, {111, 111, 111}));
-  EXPECT_EQ(draws.back(), Text(33, 27, 3, 255, 255, 255, "Tab", 1));
-}
-
-TEST_F(GuiWidgetPressButtons, ButtonColorSolidFillShadesAndCapsComponents) {
-  GUI_ButtonColor button(0, 0, 30, 20, "", 1);
-  button.SetFillColor(100, 200, 250);
-  button.SetBorderColor(240, 100, 10);
-  button.SetTextColor(1, 2, 3);
-  button.Draw();
-  std::vector<std::string> expected = {Rgb(0, 0, 30, 20, 100, 200, 250)};
-  Append(expected, BevelLines(0, 0, 30, 20, {255, 110, 11}, {120, 50, 5}));
-  expected.push_back(Text(15, 6, 3, 1, 2, 3, "", 1));
-  EXPECT_EQ(TakeDraws(), expected);
-
-  button.OnMouseDown(1, 1);
-  button.Draw();
+  // Solid: pressed shades by 0.9; border x 1.1 capped at 255 and x 0.5.
+  GUI_ButtonColor solid(0, 0, 30, 20, "", 1);
+  solid.SetFillColor(100, 200, 250);
+  solid.SetBorderColor(240, 100, 10);
+  solid.OnMouseDown(1, 1);
+  solid.Draw();
   expected = {Rgb(0, 0, 30, 20, 90, 180, 225)};
   Append(expected, BevelLines(0, 0, 30, 20, {120, 50, 5}, {255, 110, 11}));
-  expected.push_back(Text(16, 6, 3, 1, 2, 3, "", 1));
+  expected.push_back(Text(16, 6, 3, 255, 255, 255, "", 1));
   EXPECT_EQ(TakeDraws(), expected);
 
-  button.border = 0;
-  button.Draw();
-  EXPECT_EQ(TakeDraws().size(), 2u);
-}
-
-TEST_F(GuiWidgetPressButtons, ButtonColorTexturedRowsAndStyleColours) {
-  GUI_ButtonColor button(0, 0, 30, 40, "", 1);
-  button.SetTexture(2);
-  button.Draw();
-  std::vector<std::string> expected = {
-      Skin(0, 0, 169, 480, 20, 19), Skin(20, 0, 179, 480, 10, 19),   // first row
-      Skin(0, 19, 169, 482, 20, 17), Skin(20, 19, 179, 482, 10, 17),  // 17-pixel rows
-      Skin(0, 36, 169, 482, 20, 4),  Skin(20, 36, 179, 482, 10, 4),   // the rest
-  };
-  Append(expected, BevelLines(0, 0, 30, 40, {82, 147, 82}, {28, 49, 28}));
-  expected.push_back(Text(15, 16, 3, 255, 255, 255, "", 1));
-  EXPECT_EQ(TakeDraws(), expected);
-
-  // A low button draws a single row of its own height; unknown styles use
-  // the grey skin.
-  GUI_ButtonColor low(0, 0, 20, 12, "", 1);
-  low.SetTexture(7);
-  low.Draw();
+  // Textured: a first row of 19, then 17-pixel rows from two lines lower.
+  GUI_ButtonColor textured(0, 0, 20, 40, "", 1);
+  textured.SetTexture(2);
+  textured.Draw();
   const auto draws = TakeDraws();
-  EXPECT_EQ(draws[0], Skin(0, 0, 0, 0, 20, 12));
-  EXPECT_EQ(draws[1], Rgb(0, 0, 20, 1, 111, 111, 111));
+  EXPECT_EQ(std::vector<std::string>(draws.begin(), draws.begin() + 3),
+            (std::vector<std::string>{Skin(0, 0, 169, 480, 20, 19), Skin(0, 19, 169, 482, 20, 17),
+                                      Skin(0, 36, 169, 482, 20, 4)}));
+  EXPECT_EQ(draws[3], Rgb(0, 0, 20, 1, 82, 147, 82)) << "style 2's light bevel";
 }
 
 using GuiWidgetCheckBox = WidgetTest;
 
-TEST_F(GuiWidgetCheckBox, ReleaseInsideTogglesAndPostsTheNewState) {
+TEST_F(GuiWidgetCheckBox, ReleaseInsideTogglesAndSetCheckedPostsOnlyWithNotify) {
   GUI_CheckBox box(10, 10, 100, 20, "Loot", false, 3, 200, 200, 200);
   box.SetHandler(&Record, 9);
-  box.OnMouseUp(50, 15);  // no press on it is needed
-  EXPECT_EQ(box.checked, 1);
-  EXPECT_EQ(RunEvents(), (std::vector<Event>{{9, 1}}));
+  box.OnMouseUp(50, 15);   // no press on it is needed
   box.OnMouseUp(110, 30);  // inclusive corner
-  EXPECT_EQ(RunEvents(), (std::vector<Event>{{9, 0}}));
   box.OnMouseUp(111, 15);
   EXPECT_EQ(box.checked, 0);
-  EXPECT_TRUE(RunEvents().empty());
-}
-
-TEST_F(GuiWidgetCheckBox, SetCheckedPostsOnlyWithNotify) {
-  GUI_CheckBox box(0, 0, 100, 20, "", false, 3, 0, 0, 0);
-  box.SetHandler(&Record, 9);
+  EXPECT_EQ(RunEvents(), (std::vector<Event>{{9, 0}, {9, 1}}));  // newest first
   box.SetChecked(true, false);
   EXPECT_TRUE(RunEvents().empty());
   box.SetChecked(false, true);

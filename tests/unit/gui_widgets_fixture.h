@@ -59,8 +59,7 @@ inline std::string Text(int32_t x, int32_t y, int32_t font, int32_t r, int32_t g
 }
 // A one-pixel bevel: top and left lines, then bottom and right lines.
 inline std::vector<std::string> BevelLines(int32_t x, int32_t y, int32_t w, int32_t h,
-                                           std::vector<int32_t> light,
-                                           std::vector<int32_t> dark) {
+                                           std::vector<int32_t> light, std::vector<int32_t> dark) {
   return {Rgb(x, y, w, 1, light[0], light[1], light[2]),
           Rgb(x, y, 1, h, light[0], light[1], light[2]),
           Rgb(x, y + h - 1, w, 1, dark[0], dark[1], dark[2]),

@@ -63,6 +63,7 @@ TEST_F(GuiWidgetTextBox, TypedCharacterGates) {
     bool digitsOnly;
     int32_t character;
     std::string after;
+    uint32_t caretAt = 0;  // where the character goes
   };
   const Case cases[] = {
       {"letter", "", 5, false, 'a', "a"},
@@ -78,164 +79,123 @@ TEST_F(GuiWidgetTextBox, TypedCharacterGates) {
       {"text above a lowered limit", "abcdef", 3, false, 'x', "abcdef"},
       {"digits only refuses letters", "", 5, true, 'a', ""},
       {"digits only takes digits", "", 5, true, '7', "7"},
+      {"at the caret", "ad", 5, false, 'b', "abd", 1},
   };
   for (const Case& c : cases) {
-    const auto boxOwned = MakeBox(c.before, c.maxLength);
-    GUI_TextBox& box = *boxOwned;
-    box.digitsOnly = c.digitsOnly;
-    box.OnChar(c.character, 0);
-    EXPECT_EQ(box.text, c.after) << c.name;
+    const auto box = MakeBox(c.before, c.maxLength);
+    box->digitsOnly = c.digitsOnly;
+    Key(*box, vk::kRight, static_cast<int>(c.caretAt));
+    box->OnChar(c.character, 0);
+    EXPECT_EQ(box->text, c.after) << c.name;
     const bool inserted = c.after != c.before;
     EXPECT_EQ(RunEvents(), inserted ? Events({1}) : Events({})) << c.name;
-    EXPECT_EQ(box.caret, inserted ? 1u : 0u) << c.name;
+    EXPECT_EQ(box->caret, c.caretAt + (inserted ? 1u : 0u)) << c.name;
   }
 }
 
-TEST_F(GuiWidgetTextBox, TypingInsertsAtTheCaret) {
-  const auto boxOwned = MakeBox("ad");
-  GUI_TextBox& box = *boxOwned;
-  Key(box, vk::kRight);
-  Type(box, "bc");
-  EXPECT_EQ(box.text, "abcd");
-  EXPECT_EQ(box.caret, 3u);
-  EXPECT_EQ(RunEvents(), Events({1, 1}));
-}
-
-TEST_F(GuiWidgetTextBox, MaskShowsOneMaskCharacterPerCharacter) {
-  const auto boxOwned = MakeBox("secret");
-  GUI_TextBox& box = *boxOwned;
-  box.maskChar = '*';  // set after construction, as owners do
-  EXPECT_EQ(DrawWithoutFrame(box)[1], Text(14, 23, 2, 230, 230, 230, "******", 0));
-  Type(box, "x");
-  EXPECT_EQ(box.text, "xsecret");
-  EXPECT_EQ(box.shownText, "*******");
-}
-
-TEST_F(GuiWidgetTextBox, DoubleClickSelectsAllAndTheNextKeyReplacesIt) {
-  const auto boxOwned = MakeBox("hello");
-  GUI_TextBox& box = *boxOwned;
-  box.OnFocus();
-  DoubleClick(box, 500);
-  ASSERT_EQ(box.allSelected, 1);
-  EXPECT_EQ(box.caret, 5u);
-  EXPECT_EQ(DrawWithoutFrame(box),
+TEST_F(GuiWidgetTextBox, DoubleClickWithin500MsSelectsAllAndTheNextKeyReplacesIt) {
+  const auto box = MakeBox("hello");
+  box->OnFocus();
+  DoubleClick(*box, 501);
+  EXPECT_EQ(box->allSelected, 0);
+  Advance(1000);
+  DoubleClick(*box, 500);
+  ASSERT_EQ(box->allSelected, 1);
+  EXPECT_EQ(box->caret, 5u);
+  EXPECT_EQ(DrawWithoutFrame(*box),
             (std::vector<std::string>{Grey(10, 20, 100, 18, 54), Grey(14, 22, 30, 14, 72),
                                       Text(14, 23, 2, 230, 230, 230, "hello", 0),
                                       Grey(44, 22, 1, 14, 255)}));
-  Type(box, "x");
-  EXPECT_EQ(box.text, "x");
-  EXPECT_EQ(box.allSelected, 0);
+  Type(*box, "x");
+  EXPECT_EQ(box->text, "x");
+  EXPECT_EQ(box->allSelected, 0);
   EXPECT_EQ(RunEvents(), Events({1}));
-}
-
-TEST_F(GuiWidgetTextBox, DoubleClickTiming) {
-  const auto boxOwned = MakeBox("hello");
-  GUI_TextBox& box = *boxOwned;
-  DoubleClick(box, 501);
-  EXPECT_EQ(box.allSelected, 0);
 
   Advance(1000);
-  DoubleClick(box, 0);
-  EXPECT_EQ(box.allSelected, 1);
+  DoubleClick(*box, 0);
   Advance(100);
-  box.OnMouseDown(20, 25);  // a third press starts over
-  EXPECT_EQ(box.allSelected, 0);
+  box->OnMouseDown(20, 25);  // a third press starts over
+  EXPECT_EQ(box->allSelected, 0);
+
+  // A refused character over a selection still clears it, and says so.
+  box->digitsOnly = 1;
+  Advance(1000);
+  DoubleClick(*box);
+  Type(*box, "a");
+  EXPECT_EQ(box->text, "");
+  EXPECT_EQ(RunEvents(), Events({2}));
 }
 
 TEST_F(GuiWidgetTextBox, EraseKeys) {
-  const auto boxOwned = MakeBox("hello");
-  GUI_TextBox& box = *boxOwned;
-  Key(box, vk::kBackspace);  // at the start: nothing
-  Key(box, vk::kDelete);
-  EXPECT_EQ(box.text, "ello");
-  Key(box, vk::kRight, 9);  // stops at the end
-  EXPECT_EQ(box.caret, 4u);
-  Key(box, vk::kDelete);  // at the end: nothing
-  Key(box, vk::kBackspace);
-  EXPECT_EQ(box.text, "ell");
-  EXPECT_EQ(box.caret, 3u);
+  const auto box = MakeBox("hello");
+  Key(*box, vk::kBackspace);  // at the start: nothing
+  Key(*box, vk::kDelete);
+  EXPECT_EQ(box->text, "ello");
+  Key(*box, vk::kRight, 9);  // stops at the end
+  EXPECT_EQ(box->caret, 4u);
+  Key(*box, vk::kDelete);  // at the end: nothing
+  Key(*box, vk::kBackspace);
+  EXPECT_EQ(box->text, "ell");
   EXPECT_EQ(RunEvents(), Events({2, 2}));
 
-  DoubleClick(box);
-  Key(box, vk::kBackspace);
-  EXPECT_EQ(box.text, "");
-  EXPECT_EQ(box.allSelected, 0);
+  DoubleClick(*box);
+  Key(*box, vk::kBackspace);
+  EXPECT_EQ(box->text, "");
   EXPECT_EQ(RunEvents(), Events({2}));
 
-  box.SetText("abc", true);
-  DoubleClick(box);
-  Key(box, vk::kLeft);  // arrows end the selection
-  EXPECT_EQ(box.allSelected, 0);
-  Key(box, vk::kDelete);
-  EXPECT_EQ(box.text, "ab");
+  box->SetText("abc", true);
+  DoubleClick(*box);
+  Key(*box, vk::kLeft);  // arrows end the selection
+  Key(*box, vk::kDelete);
+  EXPECT_EQ(box->text, "ab");
 }
 
-TEST_F(GuiWidgetTextBox, RefusedCharacterOverASelectionStillReportsTheClear) {
-  const auto boxOwned = MakeBox("123");
-  GUI_TextBox& box = *boxOwned;
-  box.digitsOnly = 1;
-  DoubleClick(box);
-  Type(box, "a");
-  EXPECT_EQ(box.text, "");
-  EXPECT_EQ(RunEvents(), Events({2}));
-}
-
-TEST_F(GuiWidgetTextBox, CopyPutsCrLfLineEnds) {
-  struct Case {
-    std::string text, clipboard;
-  };
-  for (const Case& c : {Case{"a\nb", "a\r\nb"}, Case{"a\r\nb", "a\r\nb"}, Case{"\n\n", "\r\n\r\n"},
-                        Case{"plain", "plain"}}) {
-    const auto boxOwned = MakeBox(c.text);
-    GUI_TextBox& box = *boxOwned;
-    CtrlKey(box, vk::kC);
-    EXPECT_EQ(simulator.Os().clipboard, c.clipboard);
-    EXPECT_EQ(box.text, c.text);
+TEST_F(GuiWidgetTextBox, CopyPutsCrLfLineEndsOnlyWithCtrl) {
+  for (const auto& [text, clipboard] : std::vector<std::pair<std::string, std::string>>{
+           {"a\nb", "a\r\nb"}, {"a\r\nb", "a\r\nb"}, {"\n\n", "\r\n\r\n"}}) {
+    const auto box = MakeBox(text);
+    CtrlKey(*box, vk::kC);
+    EXPECT_EQ(simulator.Os().clipboard, clipboard);
+    EXPECT_EQ(box->text, text);
   }
   simulator.Os().clipboard = "kept";
-  const auto boxOwned = MakeBox("other");
-  GUI_TextBox& box = *boxOwned;
-  Key(box, vk::kC);  // without Ctrl a C is just a key
+  Key(*MakeBox("other"), vk::kC);  // without Ctrl a C is just a key
   EXPECT_EQ(simulator.Os().clipboard, "kept");
 }
 
-TEST_F(GuiWidgetTextBox, PasteInsertsAtTheCaretCutToRoom) {
-  const auto boxOwned = MakeBox("abcd", 6);
-  GUI_TextBox& box = *boxOwned;
-  Key(box, vk::kRight, 2);
-  simulator.Os().clipboard = "XYZ";
-  simulator.Os().clipboardHasText = true;
-  CtrlKey(box, vk::kV);
-  EXPECT_EQ(box.text, "abXYcd");
-  EXPECT_EQ(box.caret, 4u);
-  EXPECT_EQ(RunEvents(), Events({1}));
-  CtrlKey(box, vk::kV);  // full
-  EXPECT_EQ(box.text, "abXYcd");
-  EXPECT_TRUE(RunEvents().empty());
-}
-
-TEST_F(GuiWidgetTextBox, PasteIntoDigitsOnlyKeepsTheDigitsThatFit) {
-  const auto boxOwned = MakeBox("", 3);
-  GUI_TextBox& box = *boxOwned;
-  box.digitsOnly = 1;
-  simulator.Os().clipboard = "1a-2 b34";
-  simulator.Os().clipboardHasText = true;
-  CtrlKey(box, vk::kV);
-  EXPECT_EQ(box.text, "123");
-}
-
-TEST_F(GuiWidgetTextBox, ClipboardFailuresChangeNothing) {
-  const auto boxOwned = MakeBox("abc");
-  GUI_TextBox& box = *boxOwned;
-  CtrlKey(box, vk::kV);  // no text on the clipboard
-  simulator.Os().clipboard = "xyz";
-  simulator.Os().clipboardHasText = true;
-  simulator.Os().clipboardFailing = true;
-  CtrlKey(box, vk::kV);
-  CtrlKey(box, vk::kC);
-  EXPECT_EQ(box.text, "abc");
+TEST_F(GuiWidgetTextBox, PasteInsertsAtTheCaretWhatFits) {
+  struct Case {
+    const char* name;
+    std::string before;
+    uint32_t maxLength;
+    bool digitsOnly;
+    std::string clipboard;
+    bool hasText, failing;
+    std::string after;
+    uint32_t caret;
+  };
+  const Case cases[] = {
+      {"cut to the room", "abcd", 6, false, "XYZ", true, false, "abXYcd", 4},
+      {"full", "abcdef", 6, false, "XYZ", true, false, "abcdef", 2},
+      {"digits that fit", "", 3, true, "1a-2 b34", true, false, "123", 3},
+      {"no text on the clipboard", "abc", 9, false, "xyz", false, false, "abc", 2},
+      {"clipboard failing", "abc", 9, false, "xyz", true, true, "abc", 2},
+  };
+  for (const Case& c : cases) {
+    const auto box = MakeBox(c.before, c.maxLength);
+    box->digitsOnly = c.digitsOnly;
+    Key(*box, vk::kRight, 2);
+    simulator.Os().clipboard = c.clipboard;
+    simulator.Os().clipboardHasText = c.hasText;
+    simulator.Os().clipboardFailing = c.failing;
+    CtrlKey(*box, vk::kV);
+    EXPECT_EQ(box->text, c.after) << c.name;
+    EXPECT_EQ(box->caret, c.caret) << c.name;
+    EXPECT_EQ(RunEvents(), c.after != c.before ? Events({1}) : Events({})) << c.name;
+  }
+  const auto box = MakeBox("abc");
+  CtrlKey(*box, vk::kC);  // still failing
   EXPECT_EQ(simulator.Os().clipboard, "xyz");
-  EXPECT_TRUE(RunEvents().empty());
 }
 
 TEST_F(GuiWidgetTextBox, CaretStaysInsideANarrowBox) {
@@ -246,84 +206,68 @@ TEST_F(GuiWidgetTextBox, CaretStaysInsideANarrowBox) {
   Type(box, "abcdefgh");
   EXPECT_EQ(box.caret, 8u);
   EXPECT_EQ(box.firstVisible, 3u);
-  EXPECT_EQ(box.caretColumn, 5u);
-  auto draws = DrawWithoutFrame(box);
-  EXPECT_EQ(std::vector<std::string>(draws.end() - 2, draws.end()),
-            (std::vector<std::string>{Text(4, 3, 2, 255, 255, 255, "defgh", 0),
-                                      Grey(34, 2, 1, 14, 255)}));
-
+  EXPECT_EQ(DrawWithoutFrame(box).back(), Grey(34, 2, 1, 14, 255)) << "the caret after 5 shown";
   struct Move {
     int32_t key;
     int times;
     uint32_t caret, firstVisible;
   };
-  for (const Move m : {Move{vk::kLeft, 5, 3, 3}, Move{vk::kLeft, 1, 2, 2}, Move{vk::kLeft, 9, 0, 0},
-                       Move{vk::kRight, 5, 5, 0}, Move{vk::kRight, 1, 6, 1},
-                       Move{vk::kRight, 9, 8, 3}}) {
+  for (const Move m :
+       {Move{vk::kLeft, 5, 3, 3}, Move{vk::kLeft, 1, 2, 2}, Move{vk::kLeft, 9, 0, 0},
+        Move{vk::kRight, 5, 5, 0}, Move{vk::kRight, 1, 6, 1}, Move{vk::kRight, 9, 8, 3}}) {
     Key(box, m.key, m.times);
     EXPECT_EQ(box.caret, m.caret);
     EXPECT_EQ(box.firstVisible, m.firstVisible) << "caret " << m.caret;
     EXPECT_EQ(box.caretColumn, m.caret - m.firstVisible);
   }
-  Key(box, vk::kLeft, 6);
-  draws = DrawWithoutFrame(box);
-  EXPECT_EQ(std::vector<std::string>(draws.end() - 2, draws.end()),
-            (std::vector<std::string>{Text(4, 3, 2, 255, 255, 255, "cdefg", 0),
-                                      Grey(4, 2, 1, 14, 255)}));
 }
 
 TEST_F(GuiWidgetTextBox, CaretBlinksEveryHalfSecondAndMovesShowIt) {
-  const auto boxOwned = MakeBox("ab");
-  GUI_TextBox& box = *boxOwned;
-  box.OnFocus();
-  const auto caretDrawn = [&] { return DrawWithoutFrame(box).size() == 3; };
+  const auto box = MakeBox("ab");
+  box->OnFocus();
+  const auto caretDrawn = [&] { return DrawWithoutFrame(*box).size() == 3; };
   EXPECT_TRUE(caretDrawn());
   Advance(499);
   EXPECT_TRUE(caretDrawn());
   Advance(1);
   EXPECT_FALSE(caretDrawn());
-  Key(box, vk::kRight);
+  Key(*box, vk::kRight);
   EXPECT_TRUE(caretDrawn());
-  box.OnBlur();
-  EXPECT_EQ(DrawWithoutFrame(box).size(), 2u);
+  box->OnBlur();
+  EXPECT_EQ(DrawWithoutFrame(*box).size(), 2u);
 }
 
 TEST_F(GuiWidgetTextBox, ClickPutsTheCaretOnTheNearestBoundary) {
-  const auto boxOwned = MakeBox("abcdef");  // boundaries at x = 14 + 6 i
-  GUI_TextBox& box = *boxOwned;
-  struct Case {
-    int32_t px;
-    uint32_t caret;
-  };
-  for (const Case c : {Case{0, 0}, Case{28, 2}, Case{31, 3}, Case{500, 6}}) {
+  const auto box = MakeBox("abcdef");  // boundaries at x = 14 + 6 i
+  for (const auto& [px, caret] :
+       std::vector<std::pair<int32_t, uint32_t>>{{0, 0}, {28, 2}, {31, 3}, {500, 6}}) {
     Advance(1000);  // never a double click
-    box.OnMouseDown(c.px, 25);
-    EXPECT_EQ(box.caret, c.caret) << c.px;
+    box->OnMouseDown(px, 25);
+    EXPECT_EQ(box->caret, caret) << px;
   }
 }
 
 TEST_F(GuiWidgetTextBox, SetTextFiltersCutsAndKeepsTheCaretInRange) {
-  const auto boxOwned = MakeBox("", 4);
-  GUI_TextBox& box = *boxOwned;
-  box.digitsOnly = 1;
-  box.SetText("a1b2c3d4e5", true);
-  EXPECT_EQ(box.text, "1234");
+  const auto digits = MakeBox("", 4);
+  digits->digitsOnly = 1;
+  digits->SetText("a1b2c3d4e5", true);
+  EXPECT_EQ(digits->text, "1234");
   EXPECT_EQ(RunEvents(), Events({0}));
 
-  const auto otherOwned = MakeBox("abcdef", 10);
+  const auto other = MakeBox("abcdef", 10);
+  Key(*other, vk::kRight, 6);
+  other->SetText("xy", false);
+  EXPECT_EQ(other->caret, 2u);
+  Key(*other, vk::kBackspace);
+  EXPECT_EQ(other->text, "x");
 
-  GUI_TextBox& other = *otherOwned;
-  Key(other, vk::kRight, 6);
-  other.SetText("xy", false);
-  EXPECT_EQ(other.caret, 2u);
-  Key(other, vk::kBackspace);
-  EXPECT_EQ(other.text, "x");
+  other->maskChar = '*';  // set after construction, as owners do
+  other->SetText("secret", true);
+  EXPECT_EQ(other->shownText, "******");
 
-  const auto unlimitedOwned = MakeBox("kept", 0);
-
-  GUI_TextBox& unlimited = *unlimitedOwned;
-  unlimited.SetText("gone", true);  // cut to a limit of 0
-  EXPECT_EQ(unlimited.text, "");
+  const auto unlimited = MakeBox("kept", 0);
+  unlimited->SetText("gone", true);  // cut to a limit of 0
+  EXPECT_EQ(unlimited->text, "");
   RunEvents();
 }
 
