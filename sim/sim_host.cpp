@@ -200,12 +200,16 @@ void SimHost::RendererFill(uint32_t, int32_t surface, int32_t x, int32_t y, int3
 int32_t SimHost::RendererFrame(uint32_t, const host::FrameArgs& args) {
   draws_.push_back({"RendererFrame", std::vector<int32_t>(std::begin(args.values),
                                                           std::end(args.values)), ""});
+  if (onFrame) onFrame();
   return 0;
 }
 
 // ---- objects, files, login -------------------------------------------------------------
 
-uint32_t SimHost::Alloc(uint32_t size) { return AddressSpace::Allocate(size); }
+uint32_t SimHost::Alloc(uint32_t size) {
+  if (failAllocations) return 0;
+  return AddressSpace::Allocate(size);
+}
 
 const char* SimHost::DataFilePath(int32_t number, int32_t flag) {
   static const char* const kNames[] = {"Quorlan.exe", "Quorlan.pic", "version.txt",
@@ -227,12 +231,11 @@ uint32_t SimHost::CreatureById(uint32_t id) {
 }
 
 void SimHost::AddChild(uint32_t parent, uint32_t child) {
-  RecordHostCall(FormatHostCall("HostAddChild", {Number(parent), Number(child)}));
+  if (onAddChild) onAddChild(parent, child);
 }
 
 void SimHost::AddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint) {
-  RecordHostCall(
-      FormatHostCall("HostAddMenuEntry", {Number(menu), Number(command), Quote(text), Quote(hint)}));
+  if (onAddMenuEntry) onAddMenuEntry(menu, command, text, hint);
 }
 
 uint32_t SimHost::HandlerAddress(uint16_t handler) { return TokenFor(handler); }

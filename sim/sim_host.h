@@ -110,6 +110,15 @@ class SimHost : public host::HostBackend {
   void RecordHostCall(const std::string& text) { hostCalls_.push_back(text); }
   void SetDataFolder(const std::string& folder) { dataFolder_ = folder; }
   void AddCreature(uint32_t id, uint32_t address) { creatures_[id] = address; }
+  // Where the host's add-child and add-menu-entry calls go (the host's
+  // interface model).
+  std::function<void(uint32_t parent, uint32_t child)> onAddChild;
+  // The host's allocator answers null while this is set.
+  bool failAllocations = false;
+  // The rest of the host's frame, after the renderer's frame call.
+  std::function<void()> onFrame;
+  std::function<void(uint32_t menu, int32_t command, const char* text, const char* hint)>
+      onAddMenuEntry;
 
  private:
   uint32_t InvokeHandler(uint16_t handler, std::vector<uint32_t> args, uint32_t site);

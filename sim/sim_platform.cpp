@@ -124,6 +124,27 @@ void SimPlatform::ExitProcess(uint32_t code) {
   exited_ = true;
 }
 
+void SimPlatform::PostWindowMessage(uintptr_t window, uint32_t message, uintptr_t wParam,
+                                    intptr_t lParam) {
+  std::lock_guard<std::mutex> hold(lock_);
+  posted_.push_back({window, message, wParam, lParam});
+}
+
+std::vector<SimPlatform::PostedMessage> SimPlatform::TakePostedMessages() {
+  std::lock_guard<std::mutex> hold(lock_);
+  return std::exchange(posted_, {});
+}
+
+void SimPlatform::ShowMessageBox(const std::string& text, const std::string& caption,
+                             uint32_t flags) {
+  messageBoxes_.push_back({caption, text, flags});
+}
+
+void SimPlatform::ShellOpen(const std::string& target) {
+  std::lock_guard<std::mutex> hold(lock_);
+  openedPages_.push_back(target);
+}
+
 uintptr_t SimPlatform::CreateWindowExA(uint32_t exStyle, const char* className,
                                        const char* windowName, uint32_t style, int x, int y,
                                        int width, int height, uintptr_t parent, uintptr_t menu,

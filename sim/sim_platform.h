@@ -54,6 +54,11 @@ class SimPlatform : public posix::PosixPlatform {
   int16_t AsyncKeyState(int virtualKey) override { return KeyState(virtualKey); }
   void KeybdEvent(uint8_t virtualKey, bool up) override;
   void ExitProcess(uint32_t code) override;
+  uintptr_t FindProcessMainWindow() override { return mainWindowVisible ? mainWindow : 0; }
+  void PostWindowMessage(uintptr_t window, uint32_t message, uintptr_t wParam,
+                         intptr_t lParam) override;
+  void ShowMessageBox(const std::string& text, const std::string& caption, uint32_t flags) override;
+  void ShellOpen(const std::string& target) override;
   uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
                             uint32_t style, int x, int y, int width, int height, uintptr_t parent,
                             uintptr_t menu, uintptr_t instance, void* param) override;
@@ -91,6 +96,25 @@ class SimPlatform : public posix::PosixPlatform {
   bool clipboardHasText = false;
   bool clipboardFailing = false;
 
+  // The host's main window (0 before it exists) and whether it is visible,
+  // for FindProcessMainWindow.
+  uintptr_t mainWindow = 0;
+  bool mainWindowVisible = true;
+  struct PostedMessage {
+    uintptr_t window;
+    uint32_t message;
+    uintptr_t wParam;
+    intptr_t lParam;
+  };
+  // Posted messages wait here until the host's message loop delivers them.
+  std::vector<PostedMessage> TakePostedMessages();
+  struct MessageBoxShown {
+    std::string caption, text;
+    uint32_t flags;
+  };
+  std::vector<MessageBoxShown>& MessageBoxes() { return messageBoxes_; }
+  std::vector<std::string>& OpenedPages() { return openedPages_; }
+
   // The simulated host's own window procedure, and its window creation.
   std::function<intptr_t(uintptr_t, uint32_t, uintptr_t, intptr_t)> hostWindowProcedure;
   std::function<uintptr_t(const char* className, int width, int height, uintptr_t parent)>
@@ -115,6 +139,9 @@ class SimPlatform : public posix::PosixPlatform {
   std::map<uintptr_t, platform::WindowProcedure> procedures_;  // subclassed windows
   uintptr_t captured_ = 0;
   std::vector<std::pair<uint8_t, bool>> syntheticKeys_;
+  std::vector<PostedMessage> posted_;
+  std::vector<MessageBoxShown> messageBoxes_;
+  std::vector<std::string> openedPages_;
   std::atomic<bool> exited_{false};
   uint32_t exitCode_ = 0;
 };

@@ -30,11 +30,6 @@ constexpr uint32_t kHostClock = 0x5FF010;
 constexpr uint32_t kHostCharacterHandler = 0x458200;
 constexpr uint32_t kLayoutBlockSize = 8192;
 
-void WriteCall(uint32_t site, uint32_t target) {
-  host::Write<uint8_t>(site, 0xE8);
-  host::Write<uint32_t>(site + 1, target - (site + 5));
-}
-
 std::string MakeRoot() {
   char pattern[] = "/tmp/quorlan-sim-XXXXXX";
   const char* made = ::mkdtemp(pattern);
@@ -48,10 +43,23 @@ const char* HostText(uint32_t address) {
 
 }  // namespace
 
+void WriteCall(uint32_t site, uint32_t target) {
+  host::Write<uint8_t>(site, 0xE8);
+  host::Write<uint32_t>(site + 1, target - (site + 5));
+}
+
 Simulator::Simulator(const std::string& root) {
   AddressSpace::Reset();
   os_ = std::make_unique<SimPlatform>();
   host_ = std::make_unique<SimHost>();
+  interface_ = std::make_unique<HostInterface>(*host_);
+  host_->onAddChild = [this](uint32_t parent, uint32_t child) { interface_->AddChild(parent, child); };
+  // The host draws its own interface as part of its frame.
+  host_->onFrame = [this] { interface_->Draw(width_, height_); };
+  host_->onAddMenuEntry = [this](uint32_t menu, int32_t command, const char* text,
+                                 const char* hint) {
+    interface_->AddMenuEntry(menu, command, text, hint);
+  };
   platform::Install(os_.get());
   host::Install(host_.get());
 
@@ -67,6 +75,7 @@ Simulator::Simulator(const std::string& root) {
     const uintptr_t window = nextWindow_++;
     if (std::strcmp(className, kMainWindowClassName) == 0 && mainWindow_ == 0) {
       mainWindow_ = window;
+      os_->mainWindow = window;
     }
     return window;
   };
@@ -145,6 +154,8 @@ void Simulator::LayOutHostCode() {
     return static_cast<uint32_t>(os_->ClockNow());
   });
   DefineAppearanceHostFunctions(h);
+  interface_->DefineFunctions();
+  interface_->LayOutCallSites();
 }
 
 void Simulator::SetScreen(int width, int height) {
@@ -170,12 +181,14 @@ void Simulator::Start() {
                         {0, className, title, kOverlappedWindow, 0, 0,
                          static_cast<uint32_t>(width_), static_cast<uint32_t>(height_), 0, 0,
                          0x400000, 0});
+  interface_->BuildSidePanel();
 }
 
 void Simulator::SetGameState(int32_t state) { HostGameState() = state; }
 
 void Simulator::Frame(int count) {
   for (int i = 0; i < count; ++i) {
+    DeliverPostedMessages();
     host_->Draws().clear();
     host_->ExecuteCallSite(site::kMainLoopTick, {});
     host_->ExecuteCallSite(site::kFrameDraw, std::vector<uint32_t>(10, 0));
@@ -212,6 +225,17 @@ intptr_t Simulator::SendToMainWindow(uint32_t message, uintptr_t wParam, intptr_
   return result;
 }
 
+// The host's message loop, at the start of a pass, hands each posted
+// message to the window's procedure; those that reach the host's own
+// procedure count as passed like the scenario's own input.
+void Simulator::DeliverPostedMessages() {
+  for (const SimPlatform::PostedMessage& m : os_->TakePostedMessages()) {
+    sendingInput_ = true;
+    os_->SendWindowMessage(m.window, m.message, m.wParam, m.lParam);
+    sendingInput_ = false;
+  }
+}
+
 intptr_t Simulator::HostWindowProcedure(uintptr_t window, uint32_t message, uintptr_t wParam,
                                         intptr_t lParam) {
   if (window != mainWindow_) {
@@ -220,6 +244,11 @@ intptr_t Simulator::HostWindowProcedure(uintptr_t window, uint32_t message, uint
   }
   hostWindowMessages_.push_back(message);
   if (sendingInput_) passedMessages_.push_back(message);
+  constexpr uint32_t kFirstMouseMessage = 0x0200, kLastMouseMessage = 0x020D;
+  if (message >= kFirstMouseMessage && message <= kLastMouseMessage) {
+    interface_->OnMouse(message, static_cast<int16_t>(lParam & 0xFFFF),
+                        static_cast<int16_t>((lParam >> 16) & 0xFFFF));
+  }
   return 0;
 }
 

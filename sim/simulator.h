@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/host_interface.h"
 #include "sim/sim_host.h"
 #include "sim/sim_platform.h"
 
@@ -27,7 +28,14 @@ inline constexpr uint32_t kMenuCommandSlot = 0x5BD9C0;
 inline constexpr uint32_t kPanelCommandSlot = 0x5C98D0;
 inline constexpr uint32_t kMainWindowClass = 0x5CD9E8;
 inline constexpr uint32_t kLayoutBlockPointer = 0x79CDE4;
+// A byte of the simulated host: the container slot its store inbox opens in
+// (what host function 0x4CA7A0 answers).
+inline constexpr uint32_t kInboxContainerVariable = 0x7F0000;
 }  // namespace site
+
+// Writes a CALL from `site` to `target` into host code, as the host's own
+// code stands before the library patches it.
+void WriteCall(uint32_t site, uint32_t target);
 
 struct Folders {
   std::string user, data, appdata;
@@ -61,6 +69,7 @@ class Simulator {
   bool WaitForWorkers(int timeoutMs = 10000);
 
   SimHost& Host() { return *host_; }
+  HostInterface& Interface() { return *interface_; }
   SimPlatform& Os() { return *os_; }
   const Folders& folders() const { return folders_; }
   uintptr_t MainWindowHandle() const { return mainWindow_; }
@@ -86,11 +95,13 @@ class Simulator {
 
  private:
   void LayOutHostCode();
+  void DeliverPostedMessages();
   intptr_t HostWindowProcedure(uintptr_t window, uint32_t message, uintptr_t wParam,
                                intptr_t lParam);
 
   std::unique_ptr<SimPlatform> os_;
   std::unique_ptr<SimHost> host_;
+  std::unique_ptr<HostInterface> interface_;
   Folders folders_;
   std::string root_;
   bool ownsRoot_ = false;

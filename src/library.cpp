@@ -2,7 +2,7 @@
 // attach (their opcodes, per-game resets, window sets and commands).
 #include "library.h"
 
-#include "enhancements/commands.h"
+#include "enhancements/enhancements.h"
 #include "enhancements/exit_warning.h"
 #include "features/analyzer/analyzer.h"
 #include "gui/window_sets.h"
@@ -23,8 +23,9 @@ void WireSubsystems() {
   input::Install();
   input::hooks::openExitWarning = &enhancements::OpenExitWarning;
   input::hooks::unmapDataFiles = &appearance::UnmapDataFiles;
-  // The host's panel and menu commands reach each feature's registration.
-  enhancements::InstallCommands();
+  // The host's panel and menu commands reach each feature's registration;
+  // the side panel, blessings, context menu and captured buttons.
+  enhancements::Install();
   // Server messages: the dispatcher's own opcodes first; each feature then
   // adds its opcodes (protocol::RegisterOpcode) and its refresh points
   // (protocol/message_hooks.h).

@@ -56,6 +56,12 @@ class Win32Platform final : public platform::Platform {
   int16_t AsyncKeyState(int virtualKey) override;
   void KeybdEvent(uint8_t virtualKey, bool up) override;
   void ExitProcess(uint32_t code) override;
+  uintptr_t FindProcessMainWindow() override;
+  void PostWindowMessage(uintptr_t window, uint32_t message, uintptr_t wParam,
+                         intptr_t lParam) override;
+  void ShowMessageBox(const std::string& text, const std::string& caption,
+                      uint32_t flags) override;
+  void ShellOpen(const std::string& target) override;
   uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
                             uint32_t style, int x, int y, int width, int height, uintptr_t parent,
                             uintptr_t menu, uintptr_t instance, void* param) override;

@@ -1,12 +1,15 @@
 #include "sim/render/renderer.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 #include "sim/render/backdrop.h"
 #include "sim/render/host_fills.h"
 #include "sim/render/object_tiles.h"
+#include "sim/render/shapes.h"
 #include "sim/render/skin_sheet.h"
+#include "sim/render/tiny_digits.h"
 
 namespace sim {
 namespace {
@@ -61,6 +64,22 @@ class FramePainter {
       DrawCreatureTile(fb_, {a[1], a[2], a[3], a[4]}, a[5], ColorAt(a, 8));
     } else if (call.name == "HostSpriteDraw" && !a.empty()) {
       DrawSpriteMark(fb_, sprites_++, a[0]);
+    } else if (call.name == "HostButton" && a.size() >= 6) {
+      // The host's button picture: its image number on a raised (or, while
+      // pressed, sunken) face.
+      const Rect r{a[0], a[1], a[2], a[3]};
+      DrawBevelBox(fb_, r, {92, 80, 64, 255}, a[5] == 0);
+      DrawTinyDigitsCentred(fb_, r, std::to_string(a[4]), {230, 220, 190, 255}, 1);
+    } else if (call.name == "HostTooltip" && a.size() >= 2) {
+      HostLabel(a[0], a[1], call.text);
+    } else if (call.name == "HostMenu" && a.size() >= 4) {
+      const Rect r{a[0], a[1], a[2], a[3]};
+      fb_.Fill(r, {52, 48, 44, 255});
+      fb_.Outline(r, {140, 130, 110, 255});
+    } else if (call.name == "HostMenuText" && a.size() >= 3) {
+      const int64_t width = static_cast<int64_t>(call.text.size()) * FontAdvance(kHostOwnFont);
+      text_.DrawLine(fb_, AlignedLeft(a[0], width, a[2]), a[1], kHostOwnFont, {220, 220, 220, 255},
+                     call.text);
     }
   }
 
@@ -83,6 +102,17 @@ class FramePainter {
     }
   }
 
+  // A host tooltip: one line on a pale box.
+  void HostLabel(int64_t x, int64_t y, const std::string& text) {
+    const int64_t width = static_cast<int64_t>(text.size()) * FontAdvance(kHostOwnFont);
+    const Rect box{x - 3, y - 2, width + 6, StyleForFont(kHostOwnFont).lineHeight + 3};
+    fb_.Fill(box, {236, 228, 196, 255});
+    fb_.Outline(box, {40, 36, 30, 255});
+    text_.DrawLine(fb_, x, y, kHostOwnFont, {20, 20, 20, 255}, text);
+  }
+
+  static constexpr int kHostOwnFont = 1;  // the host draws its own texts in font 1
+
   Framebuffer& fb_;
   TextRenderer& text_;
   int sprites_ = 0;
@@ -98,8 +128,19 @@ Framebuffer RenderFrame(const std::vector<DrawCall>& draws, int width, int heigh
   const bool hostFrame = std::any_of(draws.begin(), draws.end(),
                                      [](const DrawCall& c) { return c.name == "RendererFrame"; });
   if (hostFrame) DrawGameBackdrop(fb);
+  // Layers: the host's panel buttons belong to its frame, behind the
+  // library's windows; its tooltips and context menu float above them.
+  auto layer = [](const DrawCall& c) {
+    if (c.name == "HostButton") return 0;
+    if (c.name == "HostTooltip" || c.name == "HostMenu" || c.name == "HostMenuText") return 2;
+    return 1;
+  };
   FramePainter painter(fb, text);
-  for (const DrawCall& call : draws) painter.Draw(call);
+  for (int pass = 0; pass < 3; ++pass) {
+    for (const DrawCall& call : draws) {
+      if (layer(call) == pass) painter.Draw(call);
+    }
+  }
   return fb;
 }
 

@@ -110,7 +110,12 @@ void Dump(Context& c, const ScriptLine& line) {
   }
   out << "  web requests:";
   for (const std::string& target : c.Web().Requests()) out << " " << target;
-  out << "\n";
+  out << "\n  unchecked message boxes:\n";
+  for (const auto& box : c.Sim().Os().MessageBoxes()) {
+    out << "    " << QuotedText(box.caption) << " " << QuotedText(box.text) << "\n";
+  }
+  out << "  unchecked opened pages:\n";
+  for (const std::string& page : c.Sim().Os().OpenedPages()) out << "    " << QuotedText(page) << "\n";
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ const CommandTable& CommandTable::All() {
     RegisterCheckCommands(t);
     RegisterViewCommands(t);
     RegisterInputCommands(t);
+    RegisterHostInterfaceCommands(t);
     return t;
   }();
   return table;
@@ -31,7 +32,8 @@ const CommandSpec& CommandTable::Find(const ScriptLine& line) const {
 }
 
 bool CommandTable::TakesBlock(const ScriptLine& line) const {
-  return Find(line).block == Block::WithOneArgument && line.args.size() == 1;
+  const Block block = Find(line).block;
+  return block == Block::Always || (block == Block::WithOneArgument && line.args.size() == 1);
 }
 
 void RequireArgs(const ScriptLine& line, size_t minimum, size_t maximum) {

@@ -22,6 +22,7 @@ enum class Needs {
 enum class Block {
   Never,
   WithOneArgument,  // `file PATH` + block, but `file PATH "STRING"` has none
+  Always,           // the command's content is its block
 };
 
 struct CommandSpec {
@@ -51,6 +52,7 @@ void RegisterMessageCommands(CommandTable& table);
 void RegisterCheckCommands(CommandTable& table);
 void RegisterViewCommands(CommandTable& table);
 void RegisterInputCommands(CommandTable& table);
+void RegisterHostInterfaceCommands(CommandTable& table);
 
 // Argument helpers for command functions: each throws ScriptError naming
 // the line when the arguments are not as the command needs them.

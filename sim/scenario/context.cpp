@@ -1,5 +1,7 @@
 #include "sim/scenario/context.h"
 
+#include "sim/scenario/screen_queries.h"
+
 #include <ostream>
 
 #include "sim/scenario/fields.h"
@@ -109,9 +111,7 @@ std::vector<std::string> Context::UncheckedHostCalls() {
 
 std::vector<std::string> Context::TextsDrawn() {
   std::vector<std::string> texts;
-  for (const DrawCall& draw : simulator_->Host().Draws()) {
-    if (!draw.text.empty()) texts.push_back(draw.text);
-  }
+  for (const TextSeen& seen : TextsOf(simulator_->Host().Draws())) texts.push_back(seen.text);
   return texts;
 }
 

@@ -21,7 +21,6 @@ constexpr intptr_t kKeyDownData = 0x00000001, kKeyRepeatData = 0x40000001,
 constexpr uintptr_t kScClose = 0xF060;
 constexpr uint32_t kTypedCharSite = 0x4CFB8A;
 constexpr uint32_t kPanelCommandSlot = 0x5C98D0;
-constexpr uint32_t kMenuCommandSlot = 0x5BD9C0;
 
 struct NamedMessage {
   const char* name;
@@ -73,15 +72,36 @@ void Click(Context& c, const ScriptLine& line) {
   ClickAt(c, Coordinate(line, 0), Coordinate(line, 1));
 }
 
-// click-on / move-on "TEXT" [N]: at the centre of where the last frame drew it.
+// click-on / move-on "TEXT" [N]: at the centre of the host button with that
+// tooltip, or of where the last frame drew the text; `image NUMBER [N]`: of
+// the host button that shows that picture.
 template <bool Clicks>
 void OnText(Context& c, const ScriptLine& line) {
-  RequireArgs(line, 1, 2);
-  const std::string& text = StringArg(line, 0).text;
-  const int n = line.args.size() > 1 ? static_cast<int>(ParseInteger(line.args[1], line.line, 1, 1000)) : 1;
-  const std::optional<TextSeen> seen = FindText(c.Sim().Host().Draws(), text, n);
+  RequireArgs(line, 1, 3);
+  const bool byImage = line.args[0].kind == Token::Kind::Word && line.args[0].text == "image";
+  const size_t nIndex = byImage ? 2 : 1;
+  if (line.args.size() > nIndex + 1) throw ScriptError(line.line, "too many arguments");
+  const int n = line.args.size() > nIndex
+                    ? static_cast<int>(ParseInteger(line.args[nIndex], line.line, 1, 1000))
+                    : 1;
+  const auto& draws = c.Sim().Host().Draws();
+  std::optional<TextSeen> seen;
+  std::string what;
+  if (byImage) {
+    RequireArgs(line, 2, 3);
+    const auto image = static_cast<int32_t>(ParseInteger(line.args[1], line.line, 0, INT32_MAX));
+    seen = FindHostButtonImage(draws, image, n);
+    what = "host button with image " + std::to_string(image);
+  } else {
+    const std::string& text = StringArg(line, 0).text;
+    // A host button before any text: its tooltip, once shown, is a text
+    // too, but not a place to click.
+    seen = FindHostButtonTooltip(draws, text, n);
+    if (!seen) seen = FindText(draws, text, n);
+    what = QuotedText(text);
+  }
   if (!seen) {
-    c.Fail(line.line, QuotedText(text) + " drawn (" + std::to_string(n) + ")", "not drawn");
+    c.Fail(line.line, what + " drawn (" + std::to_string(n) + ")", "not drawn");
     return;
   }
   c.Pass();
@@ -171,6 +191,14 @@ void SlotCommand(Context& c, const ScriptLine& line) {
   if (c.Sim().Os().Exited()) return;
   const auto number = static_cast<uint32_t>(ParseInteger(line.args[0], line.line, 0, 0xFFFFFFFF));
   c.Sim().Host().ExecutePointer(Slot, {number});
+}
+
+// The host runs a context-menu command: an open menu closes first.
+void MenuCommand(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  if (c.Sim().Os().Exited()) return;
+  const auto number = static_cast<uint32_t>(ParseInteger(line.args[0], line.line, 0, 0xFFFFFFFF));
+  c.Sim().Interface().RunMenuCommand(static_cast<int32_t>(number));
 }
 
 // WM_SIZE as Windows sends it when the window is minimised (size 0 x 0) or
@@ -282,7 +310,7 @@ void RegisterInputCommands(CommandTable& table) {
   table.Add("unhold", &Hold<false>);
   table.Add("close", &Close, Needs::Library);
   table.Add("command", &SlotCommand<kPanelCommandSlot>, Needs::Library);
-  table.Add("menu", &SlotCommand<kMenuCommandSlot>, Needs::Library);
+  table.Add("menu", &MenuCommand, Needs::Library);
   table.Add("minimize", &Minimize, Needs::Library);
   table.Add("maximize", &Maximize, Needs::Library);
   table.Add("clipboard", &Clipboard);

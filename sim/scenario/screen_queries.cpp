@@ -1,5 +1,7 @@
 #include "sim/scenario/screen_queries.h"
 
+#include <functional>
+
 #include "gui/dialog.h"
 #include "gui/window.h"
 #include "gui/window_sets.h"
@@ -17,11 +19,44 @@ int32_t LeftEdge(int32_t x, int32_t width, int32_t align) {
   }
 }
 
+// Texts the host draws itself: its tooltips and menu entries, (x, y,
+// alignment) with one font.
+constexpr int kHostOwnFont = 1;
+
+std::optional<TextSeen> FindHostButton(const std::vector<DrawCall>& draws, int n,
+                                       const std::function<bool(const DrawCall&)>& matches) {
+  int seen = 0;
+  for (const DrawCall& d : draws) {
+    if (d.name != "HostButton" || d.args.size() < 5 || !matches(d)) continue;
+    if (++seen == n) return TextSeen{d.text, d.args[0], d.args[1], d.args[0] + d.args[2] / 2,
+                                     d.args[1] + d.args[3] / 2};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<TextSeen> FindHostButtonTooltip(const std::vector<DrawCall>& draws,
+                                              const std::string& tooltip, int n) {
+  if (tooltip.empty()) return std::nullopt;
+  return FindHostButton(draws, n, [&](const DrawCall& d) { return d.text == tooltip; });
+}
+
+std::optional<TextSeen> FindHostButtonImage(const std::vector<DrawCall>& draws, int32_t image,
+                                            int n) {
+  return FindHostButton(draws, n, [&](const DrawCall& d) { return d.args[4] == image; });
+}
 
 std::vector<TextSeen> TextsOf(const std::vector<DrawCall>& draws) {
   std::vector<TextSeen> texts;
   for (const DrawCall& d : draws) {
+    if ((d.name == "HostTooltip" || d.name == "HostMenuText") && d.args.size() >= 2) {
+      const int32_t align = d.args.size() >= 3 ? d.args[2] : 0;
+      const auto width = static_cast<int32_t>(d.text.size()) * FontAdvance(kHostOwnFont);
+      const int32_t left = LeftEdge(d.args[0], width, align);
+      texts.push_back({d.text, d.args[0], d.args[1], left + width / 2, d.args[1] + kTextHalfHeight});
+      continue;
+    }
     if (d.name != "HostDrawText" && d.name != "HostDrawTextBox") continue;
     if (d.args.size() < 8) continue;
     const int32_t x = d.args[1], y = d.args[2], font = d.args[3], align = d.args[7];

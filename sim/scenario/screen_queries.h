@@ -23,6 +23,13 @@ std::vector<TextSeen> TextsOf(const std::vector<DrawCall>& draws);
 std::optional<TextSeen> FindText(const std::vector<DrawCall>& draws, const std::string& text,
                                  int n);
 
+// The centre of the `n`-th host button the last frame drew with this
+// tooltip / this picture.
+std::optional<TextSeen> FindHostButtonTooltip(const std::vector<DrawCall>& draws,
+                                              const std::string& tooltip, int n);
+std::optional<TextSeen> FindHostButtonImage(const std::vector<DrawCall>& draws, int32_t image,
+                                            int n);
+
 struct WindowSeen {
   std::string title;
   int32_t x, y, w, h;

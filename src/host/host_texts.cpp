@@ -30,4 +30,6 @@ const char* HostText(std::string_view text) {
   return copy;
 }
 
+void ClearHostTextsForTests() { Data().hostTextsUsed = 0; }
+
 }  // namespace host

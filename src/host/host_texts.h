@@ -12,4 +12,7 @@ namespace host {
 // empty text, which is still a valid pointer for the host.
 const char* HostText(std::string_view text);
 
+// Tests: forget every stored text (earlier answers become dangling).
+void ClearHostTextsForTests();
+
 }  // namespace host

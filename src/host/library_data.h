@@ -17,6 +17,10 @@ struct LibraryData {
   // The error code LoadDataFiles hands to the host's load-error exception,
   // which reads it through a 32-bit pointer.
   int32_t loadErrorCode;
+  // Texts handed to host objects that keep a pointer to them (button
+  // tooltips, menu texts): see host_texts.h.
+  char hostTexts[8192];
+  uint32_t hostTextsUsed;
 };
 
 // The one instance, created on first use from the backend's storage with the

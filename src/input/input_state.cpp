@@ -15,6 +15,7 @@ bool MountRequested = false;
 namespace {
 constexpr uint32_t kLayoutBlockPointer = 0x79CDE4;
 constexpr uint32_t kLayoutTableOffset = 4784;
+constexpr uint32_t kLayoutRectangleSize = 16;  // x, y, width, height
 constexpr int kChatModeRectangle = 6;  // the seventh rectangle
 constexpr int32_t kHostDialogNoListInput = 11;
 }  // namespace
@@ -27,15 +28,23 @@ bool WindowListTakesInput() {
 
 uint32_t LayoutBlock() { return host::Read<uint32_t>(kLayoutBlockPointer); }
 
-void SetChatModeRectangle(bool on) {
+void SetLayoutRectangle(int index, int32_t x, int32_t y, int32_t width, int32_t height) {
   const uint32_t block = LayoutBlock();
   if (block == 0) return;
-  const uint32_t rect = block + kLayoutTableOffset + kChatModeRectangle * 16;
-  host::Write<int32_t>(rect, on ? 43 : 0);
-  host::Write<int32_t>(rect + 4, 288);
-  host::Write<int32_t>(rect + 8, 43);
-  host::Write<int32_t>(rect + 12, 13);
+  const uint32_t rect = block + kLayoutTableOffset + index * kLayoutRectangleSize;
+  host::Write<int32_t>(rect, x);
+  host::Write<int32_t>(rect + 4, y);
+  host::Write<int32_t>(rect + 8, width);
+  host::Write<int32_t>(rect + 12, height);
 }
+
+void SetLayoutRectangleHeight(int index, int32_t height) {
+  const uint32_t block = LayoutBlock();
+  if (block == 0) return;
+  host::Write<int32_t>(block + kLayoutTableOffset + index * kLayoutRectangleSize + 12, height);
+}
+
+void SetChatModeRectangle(bool on) { SetLayoutRectangle(kChatModeRectangle, on ? 43 : 0, 288, 43, 13); }
 
 void ToggleWalkMode() {
   WalkMode = !WalkMode;

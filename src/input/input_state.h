@@ -21,6 +21,10 @@ bool WindowListTakesInput();
 // The host's interface layout block (0 when the host has none yet) and the
 // chat-mode button rectangle in it.
 uint32_t LayoutBlock();
+// Rectangle `index` (zero-based) of the layout block's table; nothing
+// happens while the host has no layout block.
+void SetLayoutRectangle(int index, int32_t x, int32_t y, int32_t width, int32_t height);
+void SetLayoutRectangleHeight(int index, int32_t height);
 void SetChatModeRectangle(bool on);
 // Ctrl+X and interface command 1003: both modes together.
 void ToggleWalkMode();

@@ -111,6 +111,19 @@ class Platform {
   // simulator records the code and stops running the host.
   virtual void ExitProcess(uint32_t code) = 0;
 
+  // The process's main window: the first top-level window of this process
+  // (EnumWindows order) that has no owner and is visible; 0 when none is.
+  virtual uintptr_t FindProcessMainWindow() = 0;
+  // PostMessageA: queued for the window, delivered by the host's message loop.
+  virtual void PostWindowMessage(uintptr_t window, uint32_t message, uintptr_t wParam,
+                                 intptr_t lParam) = 0;
+  // MessageBoxA without an owner; `text` and `caption` in the ANSI code page,
+  // `flags` the MB_ values. Returns when the user closed it.
+  virtual void ShowMessageBox(const std::string& text, const std::string& caption,
+                          uint32_t flags) = 0;
+  // ShellExecuteA with the "open" verb: a web page in the user's browser.
+  virtual void ShellOpen(const std::string& target) = 0;
+
   // CreateWindowExA with the host's twelve arguments; 0 on failure.
   virtual uintptr_t CreateWindowExA(uint32_t exStyle, const char* className,
                                     const char* windowName, uint32_t style, int x, int y,

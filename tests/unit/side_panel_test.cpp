@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "enhancements/captured_buttons.h"
+#include "host/host_texts.h"
 #include "sim/simulator.h"
 
 namespace {
@@ -66,6 +67,27 @@ TEST(SidePanel, ButtonsTheHostCannotAllocateAreNotAdded) {
   s.SetGameState(8);
   s.ServerMessage({156, 0x7F, 0x00, 0});
   EXPECT_EQ(PanelButtons(s).size(), 5u);
+}
+
+}  // namespace
+
+namespace {
+
+// Texts handed to host buttons stay where they are, are stored once, and a
+// full store answers the empty text instead of writing past its end.
+TEST(HostTexts, StableSharedAndBounded) {
+  sim::Simulator s;
+  host::ClearHostTextsForTests();
+  const char* first = host::HostText("Open the Store");
+  EXPECT_EQ(host::HostText("Open the Store"), first);
+  EXPECT_STREQ(first, "Open the Store");
+  const std::string big(1000, 'x');
+  const char* last = first;
+  for (int i = 0; i < 20; ++i) last = host::HostText(big + std::to_string(i));
+  EXPECT_STREQ(last, "");
+  EXPECT_STREQ(first, "Open the Store");
+  EXPECT_STREQ(host::HostText(std::string("a\0b", 3)), "");
+  host::ClearHostTextsForTests();
 }
 
 }  // namespace
