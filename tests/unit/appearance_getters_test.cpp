@@ -57,14 +57,8 @@ RecordSpec Distinct(int category) {
                        Values(24, {a(3), a(4)}), Values(21, {a(5), a(6)}), Values(25, {a(7)}),
                        Values(28, {a(8)}),       Values(29, {a(9)}),       Values(32, {a(10)}),
                        Values(34, {a(11)})};
-  record.groups = {Group{.width = 2,
-                         .height = 3,
-                         .exactSize = static_cast<uint8_t>(40 + category),
-                         .layers = 4,
-                         .patternX = 5,
-                         .patternY = 6,
-                         .patternZ = 7,
-                         .frames = 1}};
+  record.groups = {Group{.width = 2, .height = 3, .exactSize = static_cast<uint8_t>(40 + category),
+                         .layers = 4, .patternX = 5, .patternY = 6, .patternZ = 7}};
   return record;
 }
 
