@@ -18,27 +18,6 @@ class ForwardingHooks : public ::testing::Test {
   sim::Simulator simulator;
 };
 
-TEST_F(ForwardingHooks, MenuCommandsFromTheHostSlot) {
-  for (uint32_t command : {0x2000u, 0x1000u, 0x0FFFu, 0x1003u, 0x2345u}) {
-    simulator.Host().ExecutePointer(sim::site::kMenuCommandSlot, {command});
-  }
-  EXPECT_EQ(calls(), (std::vector<std::string>{"host:0x44E960(8192)", "host:0x44E960(9029)"}));
-
-  static int taken = 0;
-  taken = 0;
-  host::hooks::menuCommand = [](int32_t command) { taken = command; };
-  simulator.Host().ExecutePointer(sim::site::kMenuCommandSlot, {0x1002});
-  host::hooks::menuCommand = nullptr;
-  EXPECT_EQ(taken, 0x1002);
-}
-
-TEST_F(ForwardingHooks, PanelCommandsOutsideTheLibraryRangeGoToTheHost) {
-  simulator.Host().ExecutePointer(sim::site::kPanelCommandSlot, {14});
-  simulator.Host().ExecutePointer(sim::site::kPanelCommandSlot, {1000});
-  simulator.Host().ExecutePointer(sim::site::kPanelCommandSlot, {1019});
-  EXPECT_EQ(calls(), (std::vector<std::string>{"host:0x4D4EA0(14)", "host:0x4D4EA0(1019)"}));
-}
-
 TEST_F(ForwardingHooks, TailContinuationsReceiveTheirArguments) {
   simulator.Host().ExecuteCallSite(0x500948, {21, 5});  // DoubleFirstArgument
   simulator.Host().ExecuteCallSite(0x4B3847, {});       // DataRewind

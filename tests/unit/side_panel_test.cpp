@@ -11,6 +11,7 @@ namespace {
 struct Built {
   int32_t x, y, image, pressedImage, command;
   std::string tooltip;
+  bool operator==(const Built&) const = default;
 };
 
 std::vector<Built> PanelButtons(sim::Simulator& s) {
@@ -26,34 +27,21 @@ std::vector<Built> PanelButtons(sim::Simulator& s) {
 TEST(SidePanel, CapturedButtonsAreBuiltTheLibrarysWayAndTheirCommandsKept) {
   sim::Simulator s;
   s.Start();
-  const std::vector<Built> buttons = PanelButtons(s);
+  std::vector<Built> buttons = PanelButtons(s);
   ASSERT_EQ(buttons.size(), 5u + 18u + 1u);
   // The host's own five (see the simulated host's capture sites): tooltips
   // dropped; B with the logout pictures; C and D moved to x 23; E opening the
-  // hotkeys window and carrying D's command last.
-  const Built expected[] = {{0, 146, 311, 312, 7, ""},    {139, 146, 301, 302, 2, ""},
-                            {23, 124, 315, 316, 9, ""},   {23, 146, 320, 321, 12, ""},
-                            {88, 146, 322, 323, 1014, ""}};
-  for (int i = 0; i < 5; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(buttons[i].x, expected[i].x);
-    EXPECT_EQ(buttons[i].y, expected[i].y);
-    EXPECT_EQ(buttons[i].image, expected[i].image);
-    EXPECT_EQ(buttons[i].pressedImage, expected[i].pressedImage);
-    EXPECT_EQ(buttons[i].command, expected[i].command);
-    EXPECT_EQ(buttons[i].tooltip, "");
-  }
-  using enhancements::CapturedButton;
-  EXPECT_EQ(enhancements::CapturedButtonState(CapturedButton::E).command, 18);
-  EXPECT_TRUE(enhancements::CapturedButtonState(CapturedButton::D).exists);
+  // hotkeys window (and carrying D's command last).
+  const std::vector<Built> captured = {{0, 146, 311, 312, 7, ""},  {139, 146, 301, 302, 2, ""},
+                                       {23, 124, 315, 316, 9, ""}, {23, 146, 320, 321, 12, ""},
+                                       {88, 146, 322, 323, 1014, ""}};
+  EXPECT_EQ(std::vector<Built>(buttons.begin(), buttons.begin() + 5), captured);
+  EXPECT_EQ(enhancements::CapturedButtonState(enhancements::CapturedButton::E).command, 18);
   // The library's buttons follow in table order, "Leave the game" with the
   // captured logout command, the blessings indicator last.
   EXPECT_EQ(buttons[5].command, 1003);
-  EXPECT_EQ(buttons[6].tooltip, "Open the Store Inbox");
   EXPECT_EQ(buttons[8].tooltip, "");  // the picture without a tooltip
-  EXPECT_EQ(buttons[22].command, 2);
-  EXPECT_EQ(buttons[22].tooltip, "Leave the game (Ctrl+Q or Ctrl+L)");
-  EXPECT_EQ(buttons[23].x, 14);
+  EXPECT_EQ(buttons[22], (Built{139, 193, 334, 335, 2, "Leave the game (Ctrl+Q or Ctrl+L)"}));
   EXPECT_EQ(buttons[23].image, 317);
 }
 

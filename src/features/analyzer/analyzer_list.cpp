@@ -71,7 +71,8 @@ void GUI_AnalyzerList::Draw() {
     const int32_t amountRight = x + w - kAmountInset;
     int32_t rowY = y + kFirstRowTop;
     for (size_t i = first; i < end; ++i, rowY += kRowHeight) {
-      const std::string amount = "x" + protocol::GroupDigits(rows[i].amount);
+      std::string amount = "x";
+      amount += protocol::GroupDigits(rows[i].amount);
       const int32_t room =
           amountRight - gui::TextWidth(kFont, amount) - kNameGap - (x + kNameInset);
       gui::Text(x + kNameInset, rowY, kFont, {255, 255, 255},
