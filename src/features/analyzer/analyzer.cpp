@@ -51,6 +51,11 @@ void RefreshExpTracker() {
   const HuntRecord& hunt = Hunt();
   SetLabel(ExpWindow, 2021, TimeText(hunt.elapsed));
   SetLabel(ExpWindow, 2022, GroupedChange(hunt.xpPerHour));
+  // A hunt that lost experience (a death) shows its rate in red, not in
+  // the green of progress.
+  if (auto* rate = dynamic_cast<GUI_Label*>(ExpWindow->FindChild(2022))) {
+    rate->textColor = hunt.xpPerHour < 0 ? gui::Color{220, 60, 60} : gui::Color{0, 192, 0};
+  }
   SetLabel(ExpWindow, 2023, GroupedChange(hunt.gained));
   SetLabel(ExpWindow, 2024, protocol::GroupDigits(hunt.toNextLevel));
   SetLabel(ExpWindow, 2025, TimeText(hunt.secondsToNextLevel));
