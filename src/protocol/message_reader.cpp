@@ -1,7 +1,10 @@
 #include "protocol/message_reader.h"
 
+#include <algorithm>
+
 #include "host/handlers.h"
 #include "host/host_functions.h"
+#include "host/library_data.h"
 
 uint64_t ReadU64() {
   const uint64_t low = HostReadU32();
@@ -9,8 +12,27 @@ uint64_t ReadU64() {
   return (high << 32) | low;
 }
 
+namespace {
+
+// Bytes left before the end of the buffer the message lies in: the library's
+// large buffer, or (for a host buffer the library does not know) as much
+// again from the message's start.
+uint64_t BytesLeftInBuffer() {
+  const uint64_t base = HostMessageBase();
+  const uint64_t at = base + HostMessagePos();
+  const uint64_t large = host::AddressOf(LargeMessageBuffer());
+  const bool inLarge = base >= large && base < large + host::kLargeMessageBufferSize;
+  const uint64_t end = (inLarge ? large : base) + host::kLargeMessageBufferSize;
+  return at < end ? end - at : 0;
+}
+
+}  // namespace
+
 std::string ReadString() {
-  std::string text(HostReadU16(), '\0');
+  const uint16_t length = HostReadU16();
+  // A host whose byte reads do not check the buffer's end must not be led
+  // past it by a length, so the string stops there.
+  std::string text(static_cast<size_t>(std::min<uint64_t>(length, BytesLeftInBuffer())), '\0');
   for (char& c : text) c = static_cast<char>(HostReadU8());
   return text;
 }

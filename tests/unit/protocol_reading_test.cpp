@@ -81,6 +81,15 @@ TEST_F(MessageReading, AStringRunningPastTheMessageTakesTheHostsReads) {
   ASAN_UNPOISON_MEMORY_REGION(after, host::kLargeMessageBufferSize - 4);
   EXPECT_EQ(text, std::string("ab\0\0\0", 5));
   EXPECT_EQ(HostMessagePos(), 7u);
+
+  // Nor past the end of the buffer: the string stops there.
+  std::vector<uint8_t> full(host::kLargeMessageBufferSize, 0);
+  const std::vector<uint8_t> tail = {0xFF, 0xFF, 'x', 'y'};
+  std::copy(tail.begin(), tail.end(), full.end() - 4);
+  Hold(full);
+  HostMessagePos() = host::kLargeMessageBufferSize - 4;
+  EXPECT_EQ(ReadString(), "xy");
+  EXPECT_EQ(HostMessagePos(), host::kLargeMessageBufferSize);
 }
 
 TEST_F(MessageReading, ExperiencePrintThroughThePatchedCallSite) {
