@@ -54,8 +54,7 @@ class FramePainter {
     } else if (call.name == "HostDrawSkin" && a.size() >= 8) {
       DrawSkin(fb_, a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
     } else if (call.name == "HostDrawText" && a.size() >= 8) {
-      const int64_t width = static_cast<int64_t>(call.text.size()) * FontAdvance(a[3]);
-      text_.DrawLine(fb_, AlignedLeft(a[1], width, a[7]), a[2], a[3], ColorAt(a, 4), call.text);
+      Line(a[1], a[2], a[3], a[7], ColorAt(a, 4), call.text);
     } else if (call.name == "HostDrawTextBox" && a.size() >= 12) {
       TextBox(call);
     } else if (call.name == "HostDrawObject" && a.size() >= 5) {
@@ -77,9 +76,7 @@ class FramePainter {
       fb_.Fill(r, {52, 48, 44, 255});
       fb_.Outline(r, {140, 130, 110, 255});
     } else if (call.name == "HostMenuText" && a.size() >= 3) {
-      const int64_t width = static_cast<int64_t>(call.text.size()) * FontAdvance(kHostOwnFont);
-      text_.DrawLine(fb_, AlignedLeft(a[0], width, a[2]), a[1], kHostOwnFont, {220, 220, 220, 255},
-                     call.text);
+      Line(a[0], a[1], kHostOwnFont, a[2], {220, 220, 220, 255}, call.text);
     }
   }
 
@@ -96,10 +93,16 @@ class FramePainter {
     if (!box.Empty()) clip.emplace(fb_, box);
     int64_t y = a[2];
     for (std::string_view line : BoxLines(call.text, maxChars)) {
-      const int64_t width = static_cast<int64_t>(line.size()) * advance;
-      text_.DrawLine(fb_, AlignedLeft(a[1], width, a[7]), y, font, ColorAt(a, 4), line);
+      Line(a[1], y, font, a[7], ColorAt(a, 4), line);
       y += StyleForFont(font).lineHeight;
     }
+  }
+
+  // One line of text at (x, y) with alignment 0 (x is the left edge), 1
+  // (the centre) or 2 (the right edge).
+  void Line(int64_t x, int64_t y, int font, int32_t align, Rgba color, std::string_view text) {
+    const int64_t width = static_cast<int64_t>(text.size()) * FontAdvance(font);
+    text_.DrawLine(fb_, AlignedLeft(x, width, align), y, font, color, text);
   }
 
   // A host tooltip: one line on a pale box.

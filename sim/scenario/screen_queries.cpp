@@ -50,16 +50,19 @@ std::optional<TextSeen> FindHostButtonImage(const std::vector<DrawCall>& draws, 
 std::vector<TextSeen> TextsOf(const std::vector<DrawCall>& draws) {
   std::vector<TextSeen> texts;
   for (const DrawCall& d : draws) {
+    int32_t x = 0, y = 0, font = kHostOwnFont, align = 0;
     if ((d.name == "HostTooltip" || d.name == "HostMenuText") && d.args.size() >= 2) {
-      const int32_t align = d.args.size() >= 3 ? d.args[2] : 0;
-      const auto width = static_cast<int32_t>(d.text.size()) * FontAdvance(kHostOwnFont);
-      const int32_t left = LeftEdge(d.args[0], width, align);
-      texts.push_back({d.text, d.args[0], d.args[1], left + width / 2, d.args[1] + kTextHalfHeight});
+      x = d.args[0];
+      y = d.args[1];
+      if (d.args.size() >= 3) align = d.args[2];
+    } else if ((d.name == "HostDrawText" || d.name == "HostDrawTextBox") && d.args.size() >= 8) {
+      x = d.args[1];
+      y = d.args[2];
+      font = d.args[3];
+      align = d.args[7];
+    } else {
       continue;
     }
-    if (d.name != "HostDrawText" && d.name != "HostDrawTextBox") continue;
-    if (d.args.size() < 8) continue;
-    const int32_t x = d.args[1], y = d.args[2], font = d.args[3], align = d.args[7];
     const auto width = static_cast<int32_t>(d.text.size()) * FontAdvance(font);
     const int32_t left = LeftEdge(x, width, align);
     texts.push_back({d.text, x, y, left + width / 2, y + kTextHalfHeight});

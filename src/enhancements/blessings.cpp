@@ -24,13 +24,14 @@ constexpr int32_t kButtonX = 14, kButtonY = 0;
 
 struct Indicator {
   int32_t rectX, rectY, image;
+  const char* tooltip;  // a format: the count of blessings fills its %d
 };
 
 Indicator IndicatorFor(uint8_t state) {
   switch (state) {
-    case kAllBlessings: return {223, 244, 319};
-    case kSomeBlessings: return {213, 232, 317};
-    default: return {225, 232, 318};
+    case kAllBlessings: return {223, 244, 319, kAllBlessingsTooltip};
+    case kSomeBlessings: return {213, 232, 317, "No all blessings active: %d/7"};
+    default: return {225, 232, 318, "No blessing"};
   }
 }
 
@@ -45,24 +46,12 @@ void ParseBlessingsStatus() {
 }
 
 void UpdateBlessingsIndicator() {
-  const uint32_t block = input::LayoutBlock();
-  if (SidePanel == 0 || block == 0) return;
+  if (SidePanel == 0 || input::LayoutBlock() == 0) return;
   const Indicator indicator = IndicatorFor(BlessingState);
   input::SetLayoutRectangle(kIndicatorRectangle, indicator.rectX, indicator.rectY, kIndicatorSize,
                             kIndicatorSize);
   char tooltip[64];
-  switch (BlessingState) {
-    case kAllBlessings:
-      std::snprintf(tooltip, sizeof(tooltip), "%s",
-                    "All blessings active: 7/7 (5 regular + 2 extra blessings)");
-      break;
-    case kSomeBlessings:
-      std::snprintf(tooltip, sizeof(tooltip), "No all blessings active: %d/7", BlessingCount);
-      break;
-    default:
-      std::snprintf(tooltip, sizeof(tooltip), "%s", "No blessing");
-      break;
-  }
+  std::snprintf(tooltip, sizeof(tooltip), indicator.tooltip, BlessingCount);
   BlessingsButton =
       AddPanelButton(kButtonX, kButtonY, indicator.image, indicator.image, 0, tooltip);
 }

@@ -7,6 +7,9 @@
 namespace enhancements {
 
 inline constexpr int32_t kBlessingsOpcode = 156;
+// The indicator's tooltip with every blessing, also its first one.
+inline constexpr char kAllBlessingsTooltip[] =
+    "All blessings active: 7/7 (5 regular + 2 extra blessings)";
 
 extern uint16_t BlessingMask;
 extern uint8_t BlessingState;  // 3: all blessings; 2: some; anything else: none

@@ -42,17 +42,15 @@ void OnMountEntry(uint32_t menu) {
 void OnWrapEntry(uint32_t menu) {
   namespace m = host::context_menu;
   const uint16_t item = m::ItemId(menu);
-  int32_t command = 0;
-  if (HostItemTypeFlag(item, kWrappableFlag)) {
-    command = kWrapCommand;
-  } else if (HostItemTypeFlag(item, kUnwrappableFlag)) {
-    command = kUnwrapCommand;
-  } else {
-    return;
-  }
+  const bool wrappable = HostItemTypeFlag(item, kWrappableFlag);
+  if (!wrappable && !HostItemTypeFlag(item, kUnwrappableFlag)) return;
   wrapObject = {m::PositionX(menu), m::PositionY(menu), m::PositionZ(menu), item,
                 m::StackPosition(menu)};
-  AddEntry(menu, command, command == kWrapCommand ? "Wrap" : "Unwrap", "");
+  if (wrappable) {
+    AddEntry(menu, kWrapCommand, "Wrap", "");
+  } else {
+    AddEntry(menu, kUnwrapCommand, "Unwrap", "");
+  }
 }
 
 // Ctrl+M alternates between mounting and dismounting; a choice made in the

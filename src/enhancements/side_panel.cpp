@@ -1,5 +1,6 @@
 #include "enhancements/side_panel.h"
 
+#include "enhancements/blessings.h"
 #include "enhancements/captured_buttons.h"
 #include "host/hook_points.h"
 #include "host/host_functions.h"
@@ -42,8 +43,7 @@ constexpr PanelButton kButtons[] = {
     {139, 193, 334, 335, kLogoutFromCapture, "Leave the game (Ctrl+Q or Ctrl+L)"},
 };
 
-constexpr PanelButton kInitialBlessings = {
-    14, 0, 317, 317, 0, "All blessings active: 7/7 (5 regular + 2 extra blessings)"};
+constexpr PanelButton kInitialBlessings = {14, 0, 317, 317, 0, kAllBlessingsTooltip};
 
 void OnSidePanelCreated(uint32_t panel, uint32_t panelParent) {
   SidePanel = panel;

@@ -1,6 +1,7 @@
 // The host's main window appears: subclass it, start the login screen and
 // adjust the host's interface layout for the library's buttons.
 #include <cstring>
+#include <iterator>
 #include <map>
 
 #include "gui/screen.h"
@@ -16,7 +17,6 @@ namespace input {
 namespace {
 
 constexpr uint32_t kMainWindowClassName = 0x5CD9E8;
-constexpr uint32_t kLayoutTableOffset = 4784;
 
 struct Rect {
   int32_t x, y, w, h;
@@ -43,15 +43,10 @@ void AdjustHostLayout() {
   host::At<int32_t>(0x64B62C) += 20;
   host::At<int32_t>(0x64AC78) += 149;
   host::Write<int32_t>(0x79CDE0, 350);
-  const uint32_t block = LayoutBlock();
-  if (block == 0) return;  // the host has no layout block: nothing to write into
-  uint32_t at = block + kLayoutTableOffset;
-  for (const Rect& r : kLayoutTable) {
-    host::Write<int32_t>(at, r.x);
-    host::Write<int32_t>(at + 4, r.y);
-    host::Write<int32_t>(at + 8, r.w);
-    host::Write<int32_t>(at + 12, r.h);
-    at += 16;
+  // Without a layout block (the host has none yet) nothing is written.
+  for (int i = 0; i < static_cast<int>(std::size(kLayoutTable)); ++i) {
+    const Rect& r = kLayoutTable[i];
+    SetLayoutRectangle(i, r.x, r.y, r.w, r.h);
   }
 }
 
