@@ -15,7 +15,6 @@ namespace {
 
 // Host functions the fallbacks call in the library's place.
 constexpr uint32_t kHostCharacterHandler = 0x458200;
-constexpr uint32_t kHostButtonBuild = 0x47C650;   // member call on the new button
 constexpr uint32_t kHostCreatureDrawing = 0x401865;  // rebuilt by entries 17 to 19
 constexpr uint32_t kFormattedPrintSite = 0x55A147;   // its original target prints
 
@@ -130,11 +129,8 @@ int32_t EntryFallback<Handler::LookupSse2C>::Answer(int32_t, int32_t, int32_t) {
   uint32_t EntryFallback<Handler::handler>::Answer(                                            \
       uint32_t button, int32_t x, int32_t y, int32_t image, int32_t pressed, uint32_t parent,  \
       int32_t command, const char* tooltip, int32_t zero) {                                    \
-    return HostCallMethod(kHostButtonBuild, button,                                            \
-                          {static_cast<uint32_t>(x), static_cast<uint32_t>(y),                 \
-                           static_cast<uint32_t>(image), static_cast<uint32_t>(pressed), parent, \
-                           static_cast<uint32_t>(command), AddressOf(tooltip),                 \
-                           static_cast<uint32_t>(zero)});                                      \
+    return HostOwnButtonConstruct(button, x, y, image, pressed, parent, command, tooltip,     \
+                                  zero);                                                       \
   }
 QUORLAN_BUTTON_FALLBACK(CaptureButtonA)
 QUORLAN_BUTTON_FALLBACK(CaptureButtonB)

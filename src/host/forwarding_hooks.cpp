@@ -12,18 +12,14 @@ namespace {
 constexpr uint32_t kHostMenuCommand = 0x44E960;
 constexpr uint32_t kHostPanelCommand = 0x4D4EA0;
 constexpr uint32_t kHostCharacterHandler = 0x458200;
-constexpr uint32_t kHostButtonConstruct = 0x47C650;
 
 uint32_t CaptureButton(int which, uint32_t button, int32_t x, int32_t y, int32_t image,
                        int32_t pressed, uint32_t parent, int32_t command, const char* tooltip,
                        int32_t zero) {
   host::hooks::ButtonArgs args{x, y, image, pressed, parent, command, tooltip, zero};
   if (host::hooks::captureButton != nullptr) host::hooks::captureButton(which, button, args);
-  return HostCallMethod(kHostButtonConstruct, button,
-                        {static_cast<uint32_t>(args.x), static_cast<uint32_t>(args.y),
-                         static_cast<uint32_t>(args.image), static_cast<uint32_t>(args.pressed),
-                         args.parent, static_cast<uint32_t>(args.command),
-                         host::AddressOf(args.tooltip), static_cast<uint32_t>(args.zero)});
+  return HostOwnButtonConstruct(button, args.x, args.y, args.image, args.pressed, args.parent,
+                                args.command, args.tooltip, args.zero);
 }
 
 }  // namespace

@@ -89,6 +89,15 @@ uint32_t HostButtonConstruct(uint32_t button, int32_t x, int32_t y, int32_t imag
                          static_cast<uint32_t>(image), static_cast<uint32_t>(pressedImage), parent,
                          static_cast<uint32_t>(command), host::AddressOf(tooltip), 0});
 }
+uint32_t HostOwnButtonConstruct(uint32_t button, int32_t x, int32_t y, int32_t image,
+                                int32_t pressedImage, uint32_t parent, int32_t command,
+                                const char* tooltip, int32_t last) {
+  return HostCallMethod(host::addr::kOwnButtonConstruct, button,
+                        {static_cast<uint32_t>(x), static_cast<uint32_t>(y),
+                         static_cast<uint32_t>(image), static_cast<uint32_t>(pressedImage), parent,
+                         static_cast<uint32_t>(command), host::AddressOf(tooltip),
+                         static_cast<uint32_t>(last)});
+}
 uint32_t HostCheckBoxConstruct(uint32_t box, const char* text) {
   return HostCallMethod(host::addr::kCheckBoxConstruct, box, {host::AddressOf(text)});
 }

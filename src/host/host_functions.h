@@ -57,6 +57,11 @@ bool HostItemTypeFlag(int32_t itemId, int32_t flag);
 uint32_t HostButtonConstruct(uint32_t button, int32_t x, int32_t y, int32_t image,
                              int32_t pressedImage, uint32_t parent, int32_t command,
                              const char* tooltip);
+// The construction the host's own five captured buttons are built with
+// (the call sites CaptureButtonA to E replace); `last` is its eighth value.
+uint32_t HostOwnButtonConstruct(uint32_t button, int32_t x, int32_t y, int32_t image,
+                                int32_t pressedImage, uint32_t parent, int32_t command,
+                                const char* tooltip, int32_t last);
 uint32_t HostCheckBoxConstruct(uint32_t box, const char* text);
 void HostCheckBoxSetChecked(uint32_t box, bool checked);
 bool HostCheckBoxChecked(uint32_t box);
@@ -80,6 +85,7 @@ namespace addr {
 inline constexpr uint32_t kOpcode10Notice = 0x404B00;
 inline constexpr uint32_t kItemTypeFlag = 0x500EC0;
 inline constexpr uint32_t kButtonConstruct = 0x47C310;
+inline constexpr uint32_t kOwnButtonConstruct = 0x47C650;
 inline constexpr uint32_t kCheckBoxConstruct = 0x47CFF0;
 inline constexpr uint32_t kCheckBoxSetChecked = 0x47CFB0;
 inline constexpr uint32_t kCheckBoxChecked = 0x47CFC0;
