@@ -99,7 +99,7 @@ void SimHost::SetMessage(const std::vector<uint8_t>& bytes) {
 }
 
 uint8_t SimHost::MessageByte(uint32_t offset) const {
-  if (offset >= messageLength_) return 0;  // past the end the host reads zeros
+  if (offset >= messageLength_) return 0;
   return host::Read<uint8_t>(HostMessageBase() + offset);
 }
 
@@ -110,21 +110,26 @@ int32_t SimHost::NextOpcode() {
   return MessageByte(pos);
 }
 
-uint8_t SimHost::ReadU8() {
+// The simulated host checks its reads against the message's end: a read
+// that would run past it fails (the position still moves, so the next
+// opcode request ends the message), and the handler that asked ends with
+// its failure.
+uint32_t SimHost::TakeFromMessage(uint32_t size) {
   const uint32_t pos = HostMessagePos();
-  HostMessagePos() = pos + 1;
-  return MessageByte(pos);
+  HostMessagePos() = pos + size;
+  if (uint64_t{pos} + size > messageLength_) throw MessageOverrun();
+  return pos;
 }
 
+uint8_t SimHost::ReadU8() { return MessageByte(TakeFromMessage(1)); }
+
 uint16_t SimHost::ReadU16() {
-  const uint32_t pos = HostMessagePos();
-  HostMessagePos() = pos + 2;
+  const uint32_t pos = TakeFromMessage(2);
   return static_cast<uint16_t>(MessageByte(pos) | (MessageByte(pos + 1) << 8));
 }
 
 uint32_t SimHost::ReadU32() {
-  const uint32_t pos = HostMessagePos();
-  HostMessagePos() = pos + 4;
+  const uint32_t pos = TakeFromMessage(4);
   uint32_t value = 0;
   for (int i = 3; i >= 0; --i) value = (value << 8) | MessageByte(pos + i);
   return value;

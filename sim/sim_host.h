@@ -41,6 +41,11 @@ struct SimError : std::runtime_error, host::HostRaised {
 // Fixed text advance per host font number, so widths are predictable.
 int FontAdvance(int font);
 
+// What the simulated host's message reads throw past the message's end.
+struct MessageOverrun : std::out_of_range {
+  MessageOverrun() : std::out_of_range("read past the end of the server message") {}
+};
+
 class SimHost : public host::HostBackend {
  public:
   using HostFunction = std::function<uint32_t(const uint32_t* args, int count)>;
@@ -124,6 +129,9 @@ class SimHost : public host::HostBackend {
   uint32_t InvokeHandler(uint16_t handler, std::vector<uint32_t> args, uint32_t site);
   uint32_t MessageBuffer() const;
   uint8_t MessageByte(uint32_t offset) const;
+  // Moves the read position by `size` and returns where it was; throws
+  // MessageOverrun when the read runs past the message's end.
+  uint32_t TakeFromMessage(uint32_t size);
 
   uint32_t renderer_ = 0;
   uint32_t messageLength_ = 0;

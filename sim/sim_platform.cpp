@@ -1,5 +1,6 @@
 #include "sim/sim_platform.h"
 
+#include <ctime>
 #include <utility>
 
 namespace sim {
@@ -55,6 +56,15 @@ bool SimPlatform::QueryPerformanceCounter(int64_t* counter) {
 platform::WallClock SimPlatform::Now() {
   const int64_t millis = calendarBaseMillis_.load() + static_cast<int64_t>(millis_.load());
   return {static_cast<uint64_t>(millis / 1000), static_cast<uint32_t>(millis % 1000)};
+}
+
+bool SimPlatform::LocalTime(uint64_t seconds, platform::CalendarTime* out) {
+  const auto time = static_cast<std::time_t>(seconds);
+  std::tm parts{};
+  if (static_cast<uint64_t>(time) != seconds || gmtime_r(&time, &parts) == nullptr) return false;
+  *out = {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
+          parts.tm_hour,        parts.tm_min,     parts.tm_sec};
+  return true;
 }
 
 void SimPlatform::SetCalendar(int64_t secondsSince1970) {

@@ -35,6 +35,8 @@ class SimPlatform : public posix::PosixPlatform {
   bool QueryPerformanceFrequency(int64_t* frequency) override;
   bool QueryPerformanceCounter(int64_t* counter) override;
   platform::WallClock Now() override;
+  // The simulated machine's local time is UTC.
+  bool LocalTime(uint64_t seconds, platform::CalendarTime* out) override;
   uint32_t HostModuleBase() override { return 0x400000; }
   void DebugOutput(const std::string& text) override;
   int16_t KeyState(int virtualKey) override;

@@ -3,6 +3,8 @@
 #include <cpuid.h>
 #include <windows.h>
 
+#include <cstdint>
+#include <ctime>
 #include <memory>
 
 namespace win32 {
@@ -71,6 +73,15 @@ bool Win32Platform::QueryPerformanceCounter(int64_t* counter) {
   LARGE_INTEGER value{};
   if (!::QueryPerformanceCounter(&value)) return false;
   *counter = value.QuadPart;
+  return true;
+}
+
+bool Win32Platform::LocalTime(uint64_t seconds, platform::CalendarTime* out) {
+  const auto time = static_cast<__time64_t>(seconds);
+  struct tm parts {};
+  if (seconds > static_cast<uint64_t>(INT64_MAX) || _localtime64_s(&parts, &time) != 0) return false;
+  *out = {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
+          parts.tm_hour,        parts.tm_min,     parts.tm_sec};
   return true;
 }
 

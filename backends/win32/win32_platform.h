@@ -24,6 +24,7 @@ class Win32Platform final : public platform::Platform {
   bool QueryPerformanceFrequency(int64_t* frequency) override;
   bool QueryPerformanceCounter(int64_t* counter) override;
   platform::WallClock Now() override;
+  bool LocalTime(uint64_t seconds, platform::CalendarTime* out) override;
   uint32_t HostModuleBase() override;
   void DebugOutput(const std::string& text) override;
   // A zero-size file (CreateFileMappingA refuses those) maps to an empty,

@@ -1,6 +1,7 @@
 // Tier badges on items drawn by the host.
 #include "host/handlers.h"
 #include "host/host_functions.h"
+#include "host/tier_badge.h"
 
 int32_t DrawObjectWithTier(int32_t surface, int32_t x, int32_t y, int32_t size, int32_t objectId,
                            int32_t data, int32_t d0, int32_t d1, int32_t d2, int32_t d3,
@@ -13,7 +14,9 @@ int32_t DrawObjectWithTier(int32_t surface, int32_t x, int32_t y, int32_t size, 
   // Items of tier 1 to 10 carry data 101 to 110.
   if (data >= 101 && data <= 110) {
     const int32_t tier = data - 100;
-    HostDrawSkin(surface, x + 22, y, 4, 253 + 9 * tier, 386, 10, 8);
+    HostDrawSkin(surface, x + host::kTierBadgeOffsetX, y, host::kTierBadgeSheet,
+                 host::TierBadgeSourceX(tier), host::kTierBadgeSourceY, host::kTierBadgeWidth,
+                 host::kTierBadgeHeight);
   }
   return 0;
 }

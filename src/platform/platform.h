@@ -22,6 +22,16 @@ struct CpuidResult {
   uint32_t eax = 0, ebx = 0, ecx = 0, edx = 0;
 };
 
+// A calendar date and time of day, as the C library's broken-down time.
+struct CalendarTime {
+  int32_t year = 0;    // e.g. 2026
+  int32_t month = 0;   // 1..12
+  int32_t day = 0;     // 1..31
+  int32_t hour = 0;    // 0..23
+  int32_t minute = 0;  // 0..59
+  int32_t second = 0;  // 0..60
+};
+
 struct WallClock {
   uint64_t seconds = 0;       // seconds since 1970-01-01 UTC
   uint32_t milliseconds = 0;  // 0..999
@@ -64,6 +74,9 @@ class Platform {
   virtual bool QueryPerformanceFrequency(int64_t* frequency) = 0;
   virtual bool QueryPerformanceCounter(int64_t* counter) = 0;
   virtual WallClock Now() = 0;  // any thread
+  // The local date and time of `seconds` since 1970-01-01 UTC; false when
+  // the conversion fails (any thread).
+  virtual bool LocalTime(uint64_t seconds, CalendarTime* out) = 0;
 
   // Base address of the host's main module (GetModuleHandleA(NULL)).
   virtual uint32_t HostModuleBase() = 0;

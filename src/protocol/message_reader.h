@@ -13,9 +13,8 @@ uint64_t ReadU64();
 
 // A u16 byte length n, then n bytes (no terminator on the wire), taken with
 // the host's own byte reads. Only the host knows where its message ends, so
-// a length that runs past the end yields what the host's reads yield there
-// (the simulated host: zeros), never what an earlier, longer message left in
-// the buffer, and the read position moves as for any other field. Nor does
-// a length ever lead the reads past the end of the message buffer: the
-// string stops there.
+// a length that runs past the end gets what the host's reads give there
+// (the simulated host refuses them: its reads throw), and the read position
+// moves as for any other field. Nor does a length ever lead the reads past
+// the end of the message buffer: the string stops there.
 std::string ReadString();

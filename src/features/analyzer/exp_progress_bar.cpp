@@ -1,10 +1,9 @@
 #include "features/analyzer/exp_progress_bar.h"
 
-#include <cstdio>
 #include <string>
 
 #include "gui/draw.h"
-#include "gui/screen.h"
+#include "gui/tooltip.h"
 #include "gui/widgets/face.h"
 #include "host/handlers.h"
 
@@ -39,21 +38,9 @@ void GUI_ExpProgressBar::Draw() {
 
 void GUI_ExpProgressBar::DrawTooltip() {
   const int32_t remaining = 100 - percent;
-  char text[64];
-  if (remaining < 1) {
-    std::snprintf(text, sizeof(text), "Level complete!");
-  } else {
-    std::snprintf(text, sizeof(text), "You have %d percent to go", remaining);
-  }
-  const int32_t boxW = gui::TextWidth(1, text) + 8;
-  const int32_t boxH = 18;
-  int32_t boxX = mouseX;
-  int32_t boxY = mouseY - 18;
-  if (boxX + boxW > ClientWidth) boxX = ClientWidth - boxW - 5;
-  if (boxY < 5) boxY = mouseY + 10;
-  HostFillRectRGB(boxX, boxY, boxW, boxH, 192, 192, 192);
-  Border(boxX, boxY, boxW, boxH);
-  gui::Text(boxX + 4, boxY + 4, 1, {63, 63, 63}, text, 0);
+  gui::DrawTooltip(mouseX, mouseY,
+                   remaining < 1 ? std::string("Level complete!")
+                                 : "You have " + std::to_string(remaining) + " percent to go");
 }
 
 void GUI_ExpProgressBar::OnMouseMove(int32_t px, int32_t py) {

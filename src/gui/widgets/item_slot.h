@@ -7,6 +7,23 @@
 
 #include "gui/element.h"
 
+namespace gui {
+
+// The display arguments of an item drawn untinted: the host's colour and
+// light arguments at full white.
+inline constexpr std::array<int32_t, 14> kUntintedItem = {0,     255, 255, 255, 0,   0, 65535,
+                                                         65535, 0,   255, 255, 255, 0, 0};
+
+// HostDrawObject on surface 1 at (x, y) with this size, the item id, data 0
+// and the display arguments. Nothing for ids below 100 (not items).
+void DrawItem(int32_t x, int32_t y, int32_t size, uint16_t itemId,
+              const std::array<int32_t, 14>& display = kUntintedItem);
+
+// The 34 x 34 frame of an item slot.
+void DrawItemFrame(int32_t x, int32_t y);
+
+}  // namespace gui
+
 class GUI_ItemSlot : public GUI_Element {
  public:
   static constexpr uint16_t kFirstItemId = 100;

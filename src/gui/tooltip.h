@@ -1,0 +1,33 @@
+// The toolkit's hover tooltip: a grey box with a black frame and one line of
+// text, shown near the mouse once it has rested on something long enough.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace gui {
+
+// Draws `text` in a box 18 pixels above the mouse, or 10 pixels below it
+// when the box would come closer than 5 pixels to the top, moved left so
+// it stays on screen.
+void DrawTooltip(int32_t mouseX, int32_t mouseY, const std::string& text);
+
+// When the mouse came to rest on an element, and whether it has rested
+// there longer than a delay. Elements feed it their mouse moves.
+class HoverTimer {
+ public:
+  // `inside` is whether the mouse is over the thing the tooltip is about.
+  void Track(bool inside, int32_t px, int32_t py);
+  void Leave() { Track(false, mouseX, mouseY); }
+  // True once the mouse has rested longer than `delayMs`.
+  bool Due(uint32_t delayMs) const;
+  bool Hovered() const { return hovered_; }
+
+  int32_t mouseX = 0, mouseY = 0;
+
+ private:
+  bool hovered_ = false;
+  uint32_t since_ = 0;
+};
+
+}  // namespace gui
