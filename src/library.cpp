@@ -5,6 +5,7 @@
 #include "enhancements/enhancements.h"
 #include "enhancements/exit_warning.h"
 #include "features/analyzer/analyzer.h"
+#include "features/forge/forge.h"
 #include "gui/window_sets.h"
 #include "host/appearance/data_files.h"
 #include "host/start_up.h"
@@ -33,6 +34,7 @@ void WireSubsystems() {
 
   // Features, each with its opcodes, windows, commands and per-game reset.
   analyzer::Install();
+  forge::Install();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ inline constexpr int32_t kFirstPanelCommand = 1000;
 inline constexpr int32_t kLastPanelCommand = 1018;
 inline constexpr int32_t kIdlePanelCommand = 1016;  // a button that does nothing
 inline constexpr int32_t kOpenAnalyzerCommand = 1004;
+inline constexpr int32_t kOpenForgeCommand = 1013;
 inline constexpr int32_t kOpenHotkeysCommand = 1014;
 inline constexpr int32_t kFirstMenuCommand = 0x1000;
 inline constexpr int32_t kLastMenuCommand = 0x1003;

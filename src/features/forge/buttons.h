@@ -1,0 +1,41 @@
+// The forge's buttons: the three tabs, the Forge and Transfer buttons that
+// show whether the action is possible, and the store button.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "gui/widgets/button_color.h"
+
+namespace forge {
+
+// The two looks of a button whose action may be unavailable.
+void ApplyButtonLook(GUI_ButtonColor& button, bool enabled);
+
+}  // namespace forge
+
+class GUI_ExaltationTabButton : public GUI_ButtonColor {
+ public:
+  GUI_ExaltationTabButton(int32_t x, int32_t y, int32_t w, int32_t h, std::string caption,
+                          int32_t id);
+};
+
+// Reads `readyCaption` with the enabled look while `ready()` holds, else
+// `unavailableCaption` with the disabled look; decided anew on every draw,
+// so it always agrees with the latest balance and selection.
+class GUI_ExaltationActionButton : public GUI_ButtonColor {
+ public:
+  GUI_ExaltationActionButton(int32_t x, int32_t y, int32_t w, int32_t h, std::string readyCaption,
+                             std::string unavailableCaption, bool (*ready)(), int32_t id);
+  void Draw() override;
+
+ private:
+  std::string readyCaption_;
+  std::string unavailableCaption_;
+  bool (*ready_)();
+};
+
+class GUI_ExaltationStoreButton : public GUI_ButtonColor {
+ public:
+  GUI_ExaltationStoreButton(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id);
+};
