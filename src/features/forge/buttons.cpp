@@ -26,6 +26,16 @@ GUI_ExaltationTabButton::GUI_ExaltationTabButton(int32_t x, int32_t y, int32_t w
   interactive = 1;
 }
 
+void GUI_ExaltationTabButton::Draw() {
+  if (selected != 0) {
+    SetFillColor(100, 100, 100);
+    SetTextColor(240, 240, 240);
+  } else {
+    forge::ApplyButtonLook(*this, true);
+  }
+  GUI_ButtonColor::Draw();
+}
+
 GUI_ExaltationActionButton::GUI_ExaltationActionButton(int32_t x, int32_t y, int32_t w, int32_t h,
                                                        std::string readyCaption,
                                                        std::string unavailableCaption,

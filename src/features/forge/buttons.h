@@ -18,6 +18,8 @@ class GUI_ExaltationTabButton : public GUI_ButtonColor {
  public:
   GUI_ExaltationTabButton(int32_t x, int32_t y, int32_t w, int32_t h, std::string caption,
                           int32_t id);
+  // The open tab is lit.
+  void Draw() override;
 };
 
 // Reads `readyCaption` with the enabled look while `ready()` holds, else

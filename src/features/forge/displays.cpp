@@ -6,6 +6,7 @@
 #include "features/forge/rules.h"
 #include "features/forge/state.h"
 #include "gui/draw.h"
+#include "gui/text_fit.h"
 #include "gui/widgets/face.h"
 #include "gui/widgets/item_slot.h"
 
@@ -45,6 +46,7 @@ void GUI_ExaltationSelectedDisplay::Draw() {
     return;
   }
   forge::DrawItemCell(x, y, item->displayId, item->tier, false);
+  gui::Text(x + w / 2, y + kCellSize + 6, 1, gui::Grey(200), gui::FitText(1, item->name, w), 1);
   const uint32_t next = uint32_t{item->tier} + 1;
   forge::DrawItemCell(rightX, y, item->displayId, next <= forge::kMaxTier ? next : 0, false);
 }

@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr int32_t kFont = 1;
+// The small font keeps a whole date inside its column.
+constexpr int32_t kFont = 2;
 
 struct Column {
   int32_t offset;

@@ -6,6 +6,8 @@
 #include "features/forge/rules.h"
 #include "gui/dialog.h"
 #include "gui/draw.h"
+#include "gui/screen.h"
+#include "gui/text_fit.h"
 #include "gui/widgets.h"
 
 namespace {
@@ -58,9 +60,15 @@ const char* ResultTitle(uint32_t kind) {
 
 std::unique_ptr<GUI_Dialog> BuildResultDialog(uint32_t kind, const std::string& message,
                                               GUI_Handler handler, int32_t okCode) {
-  const std::vector<std::string> lines = SplitLines(message);
+  // The dialog grows with its message but stays on the screen: longer lines
+  // end in "...", and lines below the screen's edge are left out.
+  const int32_t room = std::max(kMinTextWidth, ClientWidth - 36 - 8);
+  const auto maxLines = static_cast<size_t>(std::max(1, (ClientHeight - 91 - 8) / kLineHeight));
+  std::vector<std::string> lines = SplitLines(message);
+  if (lines.size() > maxLines) lines.resize(maxLines);
   int32_t widest = kMinTextWidth;
-  for (const std::string& line : lines) {
+  for (std::string& line : lines) {
+    line = gui::FitText(GUI_ExaltationMessageLabel::kFont, line, room);
     widest = std::max(widest, gui::TextWidth(GUI_ExaltationMessageLabel::kFont, line));
   }
   const int32_t w = widest + 36;

@@ -172,7 +172,7 @@ GUI_ButtonColor* PlainButton(GUI_Dialog& dialog, int32_t x, int32_t y, int32_t w
 void BuildFusionPage(GUI_Dialog& dialog) {
   Text(dialog, Tab::Fusion, 20, 70, "Select Item For Fusion", kHeadingColor);
   AddGrid<GUI_ExaltationInventory>(dialog, Tab::Fusion, 20, kFusionPicked);
-  AddToPage(dialog, Tab::Fusion, new GUI_ExaltationSelectedDisplay(236, 87, 150, 34, 0));
+  AddToPage(dialog, Tab::Fusion, new GUI_ExaltationSelectedDisplay(226, 87, 180, 34, 0));
   Text(dialog, Tab::Fusion, 20, 170, "Further Items Needed For Fusion", kHeadingColor);
   AddToPage(dialog, Tab::Fusion, new GUI_ExaltationRequirementsDisplay(20, 190, 285, 60, 0));
   ExplanationLines(dialog, Tab::Fusion, kFusionLines);
@@ -197,6 +197,7 @@ void BuildHistoryPage(GUI_Dialog& dialog) {
     auto* button = AddToPage(dialog, Tab::History,
                              new GUI_ExaltationActionButton(x, 314, 86, 20, caption, caption, ready, 0));
     button->SetHandler(&OnForgeCode, code);
+    button->font = 2;
   };
   page(13, "Previous Page", kPreviousPage, [] { return State().historyPage > 0; });
   page(332, "Next Page", kNextPage,
@@ -214,10 +215,13 @@ void BuildCommonControls(GUI_Dialog& dialog) {
     tab->SetHandler(&OnForgeCode, codes[i]);
   }
   AddTo(dialog, new GUI_Separator(13, 342, kWidth - 26, 2, 0));
-  AddTo(dialog, new GUI_Label(20, 360, 0, 14, "Gold:", 0, kCaptionColor.r, kCaptionColor.g, kCaptionColor.b));
-  AddTo(dialog, new GUI_Label(60, 360, 0, 14, "0", kGoldLabelId, 230, 230, 230));
-  AddTo(dialog, new GUI_Label(195, 360, 0, 14, "Cores:", 0, kCaptionColor.r, kCaptionColor.g, kCaptionColor.b));
-  AddTo(dialog, new GUI_Label(242, 360, 0, 14, "0", kCoresLabelId, 230, 230, 230));
+  // Gold above cores, so even the largest amount has room before the store
+  // button.
+  const gui::Color caption = kCaptionColor;
+  AddTo(dialog, new GUI_Label(20, 351, 0, 14, "Gold:", 0, caption.r, caption.g, caption.b));
+  AddTo(dialog, new GUI_Label(70, 351, 0, 14, "0", kGoldLabelId, 230, 230, 230));
+  AddTo(dialog, new GUI_Label(20, 367, 0, 14, "Cores:", 0, caption.r, caption.g, caption.b));
+  AddTo(dialog, new GUI_Label(70, 367, 0, 14, "0", kCoresLabelId, 230, 230, 230));
   auto* store = AddTo(dialog, new GUI_ExaltationStoreButton(310, 356, 55, 20, 0));
   store->SetHandler(&OnForgeCode, kStoreCode);
   // Escape closes the forge too.
