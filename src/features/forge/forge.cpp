@@ -36,11 +36,6 @@ std::vector<ForgeItem> ReadItems(bool withTier) {
   return items;
 }
 
-void ReadBalance(ForgeState& state) {
-  state.gold = ReadU64();
-  state.cores = HostReadU32();
-}
-
 void ReadResult(void (*reload)()) {
   const uint8_t success = HostReadU8();
   const std::string message = ReadString();
