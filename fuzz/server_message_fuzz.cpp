@@ -36,6 +36,7 @@ struct Opening {
 };
 const Opening kOpenings[] = {
     {1004, {"Exp Tracker", "Drop Tracker", "Kill Tracker"}},  // the analyzer
+    {1013, {}},                                               // the forge, on Transfer
 };
 
 // Inputs after which a new simulated host is made: its recorded calls and
