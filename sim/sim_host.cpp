@@ -19,6 +19,8 @@ constexpr uint32_t kLibraryDataBase = 0x1F000000;
 constexpr uint32_t kLibraryDataSize = 0x00100000;
 constexpr uint32_t kMessageBufferFallbackSize = 0x10000;
 constexpr int kMaxCallDepth = 64;
+// Where the simulated host keeps its routine that leaves the game.
+constexpr uint32_t kLeaveGameRoutine = 0x4D7A10;
 
 std::string Hex(uint32_t value) {
   char text[16];
@@ -66,6 +68,18 @@ SimHost::SimHost() {
   DefineFunction(0x4F9A60, [this](const uint32_t*, int) { return uint32_t{ReadU8()}; });
   DefineFunction(0x4F9C00, [this](const uint32_t*, int) { return uint32_t{ReadU16()}; });
   DefineFunction(0x4F9DA0, [this](const uint32_t*, int) { return ReadU32(); });
+  DefineFunction(host::addr::kGuiCommand, [this](const uint32_t* args, int count) -> uint32_t {
+    std::vector<std::string> texts;
+    for (int i = 0; i < count; ++i) texts.push_back(Number(static_cast<int32_t>(args[i])));
+    RecordHostCall(FormatHostCall("HostGuiCommand", texts));
+    return 0;
+  });
+  // The routine that leaves the game, at the address the host keeps for it.
+  host::Write<uint32_t>(host::addr::kLeaveGameRoutine, kLeaveGameRoutine);
+  DefineFunction(kLeaveGameRoutine, [this](const uint32_t*, int) -> uint32_t {
+    RecordHostCall(FormatHostCall("HostLeaveGame", {}));
+    return 0;
+  });
   DefineFunction(0x560081, [this](const uint32_t* args, int count) -> uint32_t {
     const int code = count > 0 && args[0] != 0 ? host::Read<int32_t>(args[0]) : 0;
     RecordHostCall(FormatHostCall("HostLoadError", {Number(code)}));

@@ -113,6 +113,14 @@ void HostCheckBoxPlace(uint32_t box, int32_t x, int32_t y, int32_t width, int32_
                   static_cast<uint32_t>(width), static_cast<uint32_t>(height)});
 }
 void HostOpcode10Notice() { HostCall(host::addr::kOpcode10Notice, {}); }
+void HostGuiCommand(int32_t command, int32_t zero1, int32_t zero2) {
+  HostCall(host::addr::kGuiCommand, {static_cast<uint32_t>(command), static_cast<uint32_t>(zero1),
+                                     static_cast<uint32_t>(zero2)});
+}
+void HostLeaveGame() {
+  const uint32_t routine = host::At<uint32_t>(host::addr::kLeaveGameRoutine);
+  if (routine != 0) HostCall(routine, {});
+}
 
 uint32_t HostCall(uint32_t address, std::initializer_list<uint32_t> args) {
   return Backend().Call(address, args.begin(), static_cast<int>(args.size()));

@@ -53,6 +53,11 @@ uint32_t HostCreatureById(uint32_t id);
 void HostAddChild(uint32_t parent, uint32_t child);
 void HostAddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint);
 bool HostItemTypeFlag(int32_t itemId, int32_t flag);
+// One numbered command of the host's interface (36: the options dialog).
+void HostGuiCommand(int32_t command, int32_t zero1 = 0, int32_t zero2 = 0);
+// The host's routine that leaves the game, reached through the address the
+// host keeps for it.
+void HostLeaveGame();
 // The host's own controls, built on objects from HostAlloc.
 uint32_t HostButtonConstruct(uint32_t button, int32_t x, int32_t y, int32_t image,
                              int32_t pressedImage, uint32_t parent, int32_t command,
@@ -90,6 +95,7 @@ inline constexpr uint32_t kCheckBoxConstruct = 0x47CFF0;
 inline constexpr uint32_t kCheckBoxSetChecked = 0x47CFB0;
 inline constexpr uint32_t kCheckBoxChecked = 0x47CFC0;
 inline constexpr uint32_t kCheckBoxPlace = 0x4C4110;
+inline constexpr uint32_t kGuiCommand = 0x51F650;
 
 // Variables.
 inline constexpr uint32_t kGameState = 0x79CF28;
@@ -98,6 +104,7 @@ inline constexpr uint32_t kPlayerId = 0x63FE98;
 inline constexpr uint32_t kClockPointer = 0x5B85A0;
 inline constexpr uint32_t kMessageBase = 0x7998AC;
 inline constexpr uint32_t kMessagePos = 0x7998B4;
+inline constexpr uint32_t kLeaveGameRoutine = 0x64F5C0;  // holds the routine's address
 inline constexpr uint32_t kFrameTickResult = 0x63DB3C;
 }  // namespace addr
 
