@@ -163,6 +163,22 @@ uintptr_t SimPlatform::CreateWindowExA(uint32_t exStyle, const char* className,
   return createWindow(className, width, height, parent);
 }
 
+std::unique_ptr<platform::HttpResponse> SimPlatform::OpenUrl(const std::string& agent,
+                                                             uint32_t accessType,
+                                                             const std::string& url,
+                                                             uint32_t flags) {
+  {
+    std::lock_guard<std::mutex> hold(lock_);
+    urlsOpened_.push_back({agent, accessType, url, flags});
+  }
+  return PosixPlatform::OpenUrl(agent, accessType, url, flags);
+}
+
+std::vector<SimPlatform::UrlOpened> SimPlatform::UrlsOpened() {
+  std::lock_guard<std::mutex> hold(lock_);
+  return urlsOpened_;
+}
+
 bool SimPlatform::GetClipboardText(std::string* text) {
   if (clipboardFailing || !clipboardHasText) return false;
   *text = clipboard;

@@ -64,6 +64,9 @@ class SimPlatform : public posix::PosixPlatform {
   uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
                             uint32_t style, int x, int y, int width, int height, uintptr_t parent,
                             uintptr_t menu, uintptr_t instance, void* param) override;
+  // The real libcurl transfer (PosixPlatform), recorded first.
+  std::unique_ptr<platform::HttpResponse> OpenUrl(const std::string& agent, uint32_t accessType,
+                                                  const std::string& url, uint32_t flags) override;
 
   // ---- switches and sinks for the simulator and tests -------------------------
   // Destroys a window as Windows does: WM_DESTROY, then WM_NCDESTROY, the
@@ -116,6 +119,15 @@ class SimPlatform : public posix::PosixPlatform {
   };
   std::vector<MessageBoxShown>& MessageBoxes() { return messageBoxes_; }
   std::vector<std::string>& OpenedPages() { return openedPages_; }
+  struct UrlOpened {
+    std::string agent;
+    uint32_t accessType;
+    std::string url;
+    uint32_t flags;
+    bool operator==(const UrlOpened&) const = default;
+  };
+  // Every OpenUrl so far, in order (any thread).
+  std::vector<UrlOpened> UrlsOpened();
 
   // The simulated host's own window procedure, and its window creation.
   std::function<intptr_t(uintptr_t, uint32_t, uintptr_t, intptr_t)> hostWindowProcedure;
@@ -144,6 +156,7 @@ class SimPlatform : public posix::PosixPlatform {
   std::vector<PostedMessage> posted_;
   std::vector<MessageBoxShown> messageBoxes_;
   std::vector<std::string> openedPages_;
+  std::vector<UrlOpened> urlsOpened_;
   std::atomic<bool> exited_{false};
   uint32_t exitCode_ = 0;
 };

@@ -1,5 +1,6 @@
 // platform::Platform on Win32: the services the core needs inside the host
-// process (memory protection, threads, clocks, file mapping, user32 calls).
+// process (memory protection, threads, clocks, file mapping, user32 calls,
+// WinINet).
 //
 // The class holds no state, so one static instance is constant-initialised
 // and can be installed from DllMain before the C runtime has run anything.
@@ -66,6 +67,14 @@ class Win32Platform final : public platform::Platform {
   uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
                             uint32_t style, int x, int y, int width, int height, uintptr_t parent,
                             uintptr_t menu, uintptr_t instance, void* param) override;
+  // WinINet and the files downloads write (win32_internet.cpp), with exactly
+  // the agents, access types and flags the core passes.
+  bool AttemptConnect() override;
+  std::unique_ptr<platform::HttpResponse> OpenUrl(const std::string& agent, uint32_t accessType,
+                                                  const std::string& url, uint32_t flags) override;
+  std::unique_ptr<platform::WritableFile> CreateBinaryFile(const std::string& path) override;
+  bool FileSize(const std::string& path, uint64_t* size) override;
+  bool RemoveFile(const std::string& path) override;
 };
 
 }  // namespace win32

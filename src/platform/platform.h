@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace platform {
@@ -48,6 +49,37 @@ struct MappedFile {
 // A window procedure of the library: (window, message, wParam, lParam).
 using WindowProcedure = intptr_t (*)(uintptr_t window, uint32_t message, uintptr_t wParam,
                                      intptr_t lParam);
+
+// A file opened for binary writing (created, or truncated when it existed).
+// Writes go straight to the file, unbuffered; the destructor closes it.
+class WritableFile {
+ public:
+  virtual ~WritableFile() = default;
+  // Appends `size` bytes; false when fewer than all of them were written.
+  virtual bool Write(const void* data, uint32_t size) = 0;
+};
+
+// WinINet's InternetOpenA access types.
+inline constexpr uint32_t kInternetOpenPreconfigured = 0;  // the system's proxy settings
+inline constexpr uint32_t kInternetOpenDirect = 1;         // no proxy
+
+// The answer to one URL opened with OpenUrl: a WinINet session and the
+// request opened in it. The destructor closes the request, then the session.
+// Used by one thread at a time.
+class HttpResponse {
+ public:
+  virtual ~HttpResponse() = default;
+  // The HTTP status code (HttpQueryInfoA, HTTP_QUERY_STATUS_CODE as a
+  // number); false when it cannot be had.
+  virtual bool StatusCode(uint32_t* status) = 0;
+  // The Content-Length header as a number (HttpQueryInfoA with 0x20000005);
+  // false when the server sent none.
+  virtual bool ContentLength(uint32_t* length) = 0;
+  // InternetReadFile: up to `size` bytes of the body into `buffer`, their
+  // count in *read. False when the read failed (the connection broke before
+  // the body was complete); true with *read == 0 at the end of the body.
+  virtual bool Read(void* buffer, uint32_t size, uint32_t* read) = 0;
+};
 
 // Mouse cursor shapes the toolkit sets.
 enum class Cursor : uint8_t { Arrow, SizeNorthSouth };
@@ -136,6 +168,22 @@ class Platform {
                           uint32_t flags) = 0;
   // ShellExecuteA with the "open" verb: a web page in the user's browser.
   virtual void ShellOpen(const std::string& target) = 0;
+
+  // ---- HTTP and files (any thread) -----------------------------------------------
+  // InternetAttemptConnect(0): whether the machine may go online.
+  virtual bool AttemptConnect() = 0;
+  // InternetOpenA(agent, accessType, no proxy, no bypass list, 0), then
+  // InternetOpenUrlA(session, url, no headers, flags, 0). Null when either
+  // fails (a refused connection included). Redirects are followed.
+  virtual std::unique_ptr<HttpResponse> OpenUrl(const std::string& agent, uint32_t accessType,
+                                                const std::string& url, uint32_t flags) = 0;
+  // Creates or truncates `path` for binary writing; null when it cannot.
+  virtual std::unique_ptr<WritableFile> CreateBinaryFile(const std::string& path) = 0;
+  // The size of the file at `path` from its attributes; false when they
+  // cannot be read (no such file). A folder reads as size 0.
+  virtual bool FileSize(const std::string& path, uint64_t* size) = 0;
+  // Deletes the file at `path`; false when it could not be deleted.
+  virtual bool RemoveFile(const std::string& path) = 0;
 
   // CreateWindowExA with the host's twelve arguments; 0 on failure.
   virtual uintptr_t CreateWindowExA(uint32_t exStyle, const char* className,
