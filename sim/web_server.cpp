@@ -1,13 +1,9 @@
 #include "sim/web_server.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include <httplib.h>
 
-#include <atomic>
-#include <cstdio>
+#include <algorithm>
+#include <chrono>
 #include <stdexcept>
 
 namespace sim {
@@ -15,96 +11,42 @@ namespace {
 
 std::atomic<uint16_t> activePort{0};
 
-constexpr size_t kMaxRequestHead = 64 * 1024;
 constexpr size_t kChunkSize = 1024;
-constexpr int kReadTimeoutMs = 2000;
-
-const char* Reason(int status) {
-  switch (status) {
-    case 200: return "OK";
-    case 204: return "No Content";
-    case 301: return "Moved Permanently";
-    case 302: return "Found";
-    case 304: return "Not Modified";
-    case 400: return "Bad Request";
-    case 403: return "Forbidden";
-    case 404: return "Not Found";
-    case 500: return "Internal Server Error";
-    case 503: return "Service Unavailable";
-    default: return "Status";
-  }
-}
+// Not a type any HTTP stack compresses or converts: the body goes as set.
+constexpr char kContentType[] = "application/octet-stream";
 
 // Responses that never carry a body.
 bool WithoutBody(int status) { return status / 100 == 1 || status == 204 || status == 304; }
 
-bool SendAll(int connection, const std::string& data) {
-  size_t sent = 0;
-  while (sent < data.size()) {
-    const ssize_t n = ::send(connection, data.data() + sent, data.size() - sent, MSG_NOSIGNAL);
-    if (n <= 0) return false;
-    sent += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-// The request head (up to the blank line), or empty when the client sent
-// none in time.
-std::string ReadHead(int connection) {
-  std::string head;
-  char buffer[4096];
-  while (head.find("\r\n\r\n") == std::string::npos && head.size() < kMaxRequestHead) {
-    pollfd ready{connection, POLLIN, 0};
-    if (::poll(&ready, 1, kReadTimeoutMs) <= 0) return {};
-    const ssize_t n = ::recv(connection, buffer, sizeof(buffer), 0);
-    if (n <= 0) return {};
-    head.append(buffer, static_cast<size_t>(n));
-  }
-  return head;
-}
-
-std::string ChunkedBody(const std::string& body) {
-  std::string out;
-  char size[16];
-  for (size_t at = 0; at < body.size(); at += kChunkSize) {
-    const std::string chunk = body.substr(at, kChunkSize);
-    std::snprintf(size, sizeof(size), "%zx\r\n", chunk.size());
-    out += size + chunk + "\r\n";
-  }
-  return out + "0\r\n\r\n";
-}
-
 }  // namespace
 
-WebServer::WebServer() {
-  listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (listener_ < 0) throw std::runtime_error("web server: no socket");
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  address.sin_port = 0;
-  socklen_t length = sizeof(address);
-  if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
-      ::listen(listener_, 16) != 0 ||
-      ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
-      ::pipe(wake_) != 0) {
-    ::close(listener_);
-    throw std::runtime_error("web server: cannot listen on 127.0.0.1");
+WebServer::WebServer() : server_(std::make_unique<httplib::Server>()) {
+  server_->set_keep_alive_max_count(1);  // one request per connection
+  server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+    Answer(request, response);
+  });
+  const int port = server_->bind_to_any_port("127.0.0.1");
+  if (port <= 0) throw std::runtime_error("web server: cannot listen on 127.0.0.1");
+  port_ = static_cast<uint16_t>(port);
+  thread_ = std::thread([this] {
+    server_->listen_after_bind();
+    ended_ = true;
+  });
+  // stop() acts only on a server that runs: do not hand out one that does
+  // not run yet.
+  while (!server_->is_running() && !ended_) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  port_ = ntohs(address.sin_port);
+  if (!server_->is_running()) {
+    thread_.join();
+    throw std::runtime_error("web server: cannot serve on 127.0.0.1");
+  }
   activePort = port_;
-  thread_ = std::thread([this] { Serve(); });
 }
 
 WebServer::~WebServer() {
-  const char stop = 1;
-  if (::write(wake_[1], &stop, 1) != 1) {
-    // The pipe is ours and empty: a failed write leaves nothing to do but close.
-  }
-  if (thread_.joinable()) thread_.join();
-  ::close(listener_);
-  ::close(wake_[0]);
-  ::close(wake_[1]);
+  server_->stop();
+  thread_.join();
   activePort = 0;
 }
 
@@ -126,49 +68,36 @@ WebResponse WebServer::ResponseFor(const std::string& target) {
   auto it = responses_.find(target);
   if (it == responses_.end()) it = responses_.find(target.substr(0, target.find('?')));
   if (it != responses_.end()) return it->second;
-  return {404, "Not Found", false};
+  return {404, "Not Found"};
 }
 
-void WebServer::Serve() {
-  for (;;) {
-    pollfd ready[2] = {{listener_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-    if (::poll(ready, 2, -1) < 0) continue;
-    if (ready[1].revents != 0) return;
-    if ((ready[0].revents & POLLIN) == 0) continue;
-    const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (connection < 0) continue;
-    Answer(connection);
-    ::close(connection);
-  }
-}
-
-void WebServer::Answer(int connection) {
-  const std::string head = ReadHead(connection);
-  // Request line: METHOD TARGET VERSION
-  const size_t methodEnd = head.find(' ');
-  const size_t targetEnd = methodEnd == std::string::npos ? methodEnd : head.find(' ', methodEnd + 1);
-  if (targetEnd == std::string::npos) {
-    SendAll(connection, "HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
-    return;
-  }
-  const std::string method = head.substr(0, methodEnd);
-  const WebResponse response = ResponseFor(head.substr(methodEnd + 1, targetEnd - methodEnd - 1));
-
-  std::string out = "HTTP/1.1 " + std::to_string(response.status) + " " +
-                    Reason(response.status) + "\r\nConnection: close\r\n";
-  if (WithoutBody(response.status)) {
-    SendAll(connection, out + "\r\n");
-    return;
-  }
-  const bool withBody = method != "HEAD";
-  if (response.chunked) {
-    out += "Transfer-Encoding: chunked\r\n\r\n";
-    if (withBody) out += ChunkedBody(response.body);
+void WebServer::Answer(const httplib::Request& request, httplib::Response& response) {
+  const WebResponse answer = ResponseFor(request.target);
+  response.status = answer.status;
+  if (WithoutBody(answer.status)) return;
+  // The providers run after this returns, while the connection is written.
+  const auto body = std::make_shared<const std::string>(answer.body);
+  if (answer.chunked) {
+    response.set_chunked_content_provider(
+        kContentType, [body](size_t offset, httplib::DataSink& sink) {
+          if (offset >= body->size()) {
+            sink.done();
+            return true;
+          }
+          const size_t n = std::min(kChunkSize, body->size() - offset);
+          return sink.write(body->data() + offset, n);
+        });
+  } else if (answer.shortBy > 0) {
+    response.set_content_provider(body->size() + answer.shortBy, kContentType,
+                                  [body](size_t offset, size_t length, httplib::DataSink& sink) {
+                                    // Past the body: cancelled, the connection closes short of the
+                                    // length.
+                                    if (offset >= body->size()) return false;
+                                    return sink.write(body->data() + offset, body->size() - offset);
+                                  });
   } else {
-    out += "Content-Length: " + std::to_string(response.body.size()) + "\r\n\r\n";
-    if (withBody) out += response.body;
+    response.set_content(*body, kContentType);
   }
-  SendAll(connection, out);
 }
 
 uint16_t WebServerPort() { return activePort.load(); }

@@ -1,15 +1,22 @@
-// The simulator's own web server: HTTP/1.1 on 127.0.0.1 at a port the
-// system picks, answering each path with what the scenario set (404 for
-// any other path). One thread serves the connections one after another;
-// each response closes its connection.
+// The simulator's own web server (cpp-httplib): HTTP/1.1 on 127.0.0.1 only,
+// at a port the system picks, answering each path with what the scenario
+// set (404 for any other path). Each response closes its connection.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
+
+namespace httplib {
+class Server;
+struct Request;
+struct Response;
+}  // namespace httplib
 
 namespace sim {
 
@@ -17,6 +24,9 @@ struct WebResponse {
   int status = 200;
   std::string body;
   bool chunked = false;  // no Content-Length: the body goes in chunks
+  // Announce this many bytes more than the body holds, send the body and
+  // close: a transfer that breaks off (ignored when chunked).
+  uint32_t shortBy = 0;
 };
 
 class WebServer {
@@ -34,21 +44,20 @@ class WebServer {
   // What PATH answers from now on. A request whose target carries a query
   // ("/a.php?x=1") matches its exact target first, then its path alone.
   void SetResponse(const std::string& path, WebResponse response);
-  // The request targets served so far, in order (any thread).
+  // The request targets served so far, in the order they arrived (any thread).
   std::vector<std::string> Requests();
 
  private:
-  void Serve();
-  void Answer(int connection);
+  void Answer(const httplib::Request& request, httplib::Response& response);
   WebResponse ResponseFor(const std::string& target);
 
-  int listener_ = -1;
-  int wake_[2] = {-1, -1};  // written to stop the serving thread
+  std::unique_ptr<httplib::Server> server_;
+  std::thread thread_;
+  std::atomic<bool> ended_{false};  // the serving thread has returned
   uint16_t port_ = 0;
   std::mutex lock_;
   std::map<std::string, WebResponse> responses_;
   std::vector<std::string> requests_;
-  std::thread thread_;
 };
 
 // The port of the web server running in this process (0 when none runs),

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "sim/scenario/fields.h"
+#include "web/endpoints.h"
 
 namespace sim::scenario {
 namespace {
@@ -27,6 +28,7 @@ Context::Context(const std::string& file, const RunOptions& options, std::ostrea
     : file_(file), options_(options), out_(out) {
   simulator_ = std::make_unique<Simulator>();
   web_ = std::make_unique<WebServer>();
+  web::UseEndpointsBelow(web_->BaseUrl());
 }
 
 Context::~Context() {

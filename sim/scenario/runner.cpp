@@ -16,18 +16,20 @@ Outcome OutcomeOf(int failed) { return failed > 0 ? Outcome::Failed : Outcome::P
 FileResult RunScenarioText(const std::string& file, const std::string& text,
                            const RunOptions& options, std::ostream& out) {
   const CommandTable& commands = CommandTable::All();
-  std::vector<ScriptLine> script;
-  try {
-    script = ParseScript(text, [&](const ScriptLine& line) { return commands.TakesBlock(line); });
-  } catch (const ScriptError& e) {
-    out << file << ":" << e.line << ": " << e.what() << "\n";
-    return {0, 0, Outcome::Unreadable};
-  }
-
+  // The context first: its web server's address is a variable of the file.
   Context context(file, options, out);
   const auto result = [&](Outcome outcome) {
     return FileResult{context.Passed(), context.Failed(), outcome};
   };
+  const Variables variables = {{"server", context.Web().BaseUrl()}};
+  std::vector<ScriptLine> script;
+  try {
+    script = ParseScript(
+        text, [&](const ScriptLine& line) { return commands.TakesBlock(line); }, &variables);
+  } catch (const ScriptError& e) {
+    out << file << ":" << e.line << ": " << e.what() << "\n";
+    return result(Outcome::Unreadable);
+  }
   for (const ScriptLine& line : script) {
     try {
       const CommandSpec& spec = commands.Find(line);

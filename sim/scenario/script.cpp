@@ -14,14 +14,30 @@ int HexDigit(char c) {
   return -1;
 }
 
+// The value of the variable whose "${" starts at text[i]; leaves i on its '}'.
+const std::string& ReadVariable(const std::string& text, size_t& i, int line,
+                                const Variables& variables) {
+  const size_t close = text.find('}', i + 2);
+  if (close == std::string::npos) throw ScriptError(line, "${ without its }");
+  const std::string name = text.substr(i + 2, close - i - 2);
+  const auto it = variables.find(name);
+  if (it == variables.end()) throw ScriptError(line, "unknown variable ${" + name + "}");
+  i = close;
+  return it->second;
+}
+
 // Reads the string that starts at text[i] == '"'; leaves i after its end.
-std::string ReadQuoted(const std::string& text, size_t& i, int line) {
+std::string ReadQuoted(const std::string& text, size_t& i, int line, const Variables* variables) {
   std::string out;
   for (++i; i < text.size(); ++i) {
     const char c = text[i];
     if (c == '"') {
       ++i;
       return out;
+    }
+    if (variables != nullptr && text.compare(i, 2, "${") == 0) {
+      out += ReadVariable(text, i, line, *variables);
+      continue;
     }
     if (c != '\\') {
       out += c;
@@ -50,7 +66,7 @@ std::string ReadQuoted(const std::string& text, size_t& i, int line) {
 
 }  // namespace
 
-std::vector<Token> Tokenize(const std::string& text, int line) {
+std::vector<Token> Tokenize(const std::string& text, int line, const Variables* variables) {
   std::vector<Token> tokens;
   size_t i = 0;
   while (i < text.size()) {
@@ -60,7 +76,7 @@ std::vector<Token> Tokenize(const std::string& text, int line) {
     }
     if (text[i] == '#') break;
     if (text[i] == '"') {
-      tokens.push_back({Token::Kind::String, ReadQuoted(text, i, line)});
+      tokens.push_back({Token::Kind::String, ReadQuoted(text, i, line, variables)});
       if (i < text.size() && !IsBlank(text[i]) && text[i] != '#') {
         throw ScriptError(line, "a string must be followed by a blank");
       }
@@ -73,7 +89,8 @@ std::vector<Token> Tokenize(const std::string& text, int line) {
   return tokens;
 }
 
-std::vector<ScriptLine> ParseScript(const std::string& text, const BlockRule& takesBlock) {
+std::vector<ScriptLine> ParseScript(const std::string& text, const BlockRule& takesBlock,
+                                    const Variables* variables) {
   std::vector<std::string> lines;
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) {
@@ -84,7 +101,7 @@ std::vector<ScriptLine> ParseScript(const std::string& text, const BlockRule& ta
   std::vector<ScriptLine> script;
   for (size_t i = 0; i < lines.size(); ++i) {
     const int number = static_cast<int>(i) + 1;
-    std::vector<Token> tokens = Tokenize(lines[i], number);
+    std::vector<Token> tokens = Tokenize(lines[i], number, variables);
     if (tokens.empty()) continue;
     if (tokens[0].kind != Token::Kind::Word) {
       throw ScriptError(number, "a line must start with a command");

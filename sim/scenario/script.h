@@ -1,11 +1,12 @@
 // A scenario file as lines of tokens. The syntax: one command per line,
 // tokens separated by blanks, '#' starts a comment outside strings,
-// strings in double quotes with the escapes \" \\ \n \r \xHH, and content
-// blocks: the lines after a command up to a line that is exactly "end",
-// joined with "\n" and ending in "\n".
+// strings in double quotes with the escapes \" \\ \n \r \xHH and the
+// variables ${NAME}, and content blocks: the lines after a command up to a
+// line that is exactly "end", joined with "\n" and ending in "\n".
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,11 +37,19 @@ struct ScriptLine {
 // It throws ScriptError for a command it does not know.
 using BlockRule = std::function<bool(const ScriptLine&)>;
 
-// Splits one line into tokens; throws ScriptError (with `line`) for an
-// unterminated string or an unknown escape.
-std::vector<Token> Tokenize(const std::string& text, int line);
+// What ${NAME} in a quoted string stands for (NAME -> text), such as
+// "server" -> the web server's base URL.
+using Variables = std::map<std::string, std::string>;
 
-// The whole file. Lines may end in "\r\n".
-std::vector<ScriptLine> ParseScript(const std::string& text, const BlockRule& takesBlock);
+// Splits one line into tokens; throws ScriptError (with `line`) for an
+// unterminated string or an unknown escape. With `variables`, ${NAME} in a
+// string is replaced by its value (an unknown NAME is an error); without,
+// it stays as written. An escaped "\x24{" is never a variable.
+std::vector<Token> Tokenize(const std::string& text, int line,
+                            const Variables* variables = nullptr);
+
+// The whole file. Lines may end in "\r\n". `variables` as for Tokenize.
+std::vector<ScriptLine> ParseScript(const std::string& text, const BlockRule& takesBlock,
+                                    const Variables* variables = nullptr);
 
 }  // namespace sim::scenario

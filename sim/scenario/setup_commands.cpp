@@ -78,9 +78,9 @@ void File(Context& c, const ScriptLine& line) {
   if (!out.flush()) throw ScriptError(line.line, "cannot write " + path);
 }
 
-// http PATH STATUS [no-length] ["body" | file PATH]
+// http PATH STATUS [no-length | short N] ["body" | file PATH]
 void Http(Context& c, const ScriptLine& line) {
-  RequireArgs(line, 2, 5);
+  RequireArgs(line, 2, 6);
   WebResponse response;
   response.status = static_cast<int>(ParseInteger(line.args[1], line.line, 100, 599));
   size_t next = 2;
@@ -91,6 +91,10 @@ void Http(Context& c, const ScriptLine& line) {
   if (isWord(next, "no-length")) {
     response.chunked = true;
     ++next;
+  } else if (isWord(next, "short") && next + 1 < line.args.size()) {
+    response.shortBy =
+        static_cast<uint32_t>(ParseInteger(line.args[next + 1], line.line, 1, INT32_MAX));
+    next += 2;
   }
   if (next < line.args.size() && line.args[next].kind == Token::Kind::String) {
     response.body = line.args[next++].text;
@@ -104,7 +108,7 @@ void Http(Context& c, const ScriptLine& line) {
     next += 2;
   }
   if (next != line.args.size()) {
-    throw ScriptError(line.line, "http PATH STATUS [no-length] [\"body\" | file PATH]");
+    throw ScriptError(line.line, "http PATH STATUS [no-length | short N] [\"body\" | file PATH]");
   }
   c.Web().SetResponse(line.args[0].text, std::move(response));
 }

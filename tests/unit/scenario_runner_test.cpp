@@ -7,14 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "sim/commands.h"
+#include "sim/scenario/command_table.h"
 #include "sim/scenario/runner.h"
 #include "sim/web_server.h"
+#include "web/endpoints.h"
 
 namespace {
 
@@ -57,12 +60,17 @@ TEST(ScenarioRunner, ALineNotUnderstoodStopsTheFileAndNamesTheLine) {
   EXPECT_EQ(run.result.outcome, Outcome::Unreadable);
   EXPECT_EQ(run.result.passed, 0);
   EXPECT_EQ(run.output, "t.scn:3: unknown command: bogus\n");
+  run = RunText("expect-host-opcodes\nexpect-debug \"${server}${nope}\"\n");
+  EXPECT_EQ(run.result.outcome, Outcome::Unreadable);
+  EXPECT_EQ(run.output, "t.scn:2: unknown variable ${nope}\n");
 
   // Arguments are checked when the line runs.
   for (const std::string bad : {"expect-host 0x10 u32 1", "host 0x63FE8C u64 1", "frame -1",
                                 "server u8 1 u8", "expect-sent u16 1", "expect-debug bare",
                                 "file user:../out \"x\"", "file other:a \"x\"",
-                                "http /a 200 file no-such-file.bin", "http /a 99 \"x\"", "start 1"}) {
+                                "http /a 200 file no-such-file.bin", "http /a 99 \"x\"",
+                                "http /a 200 short 0 \"x\"", "http /a 200 short \"x\"",
+                                "start 1"}) {
     run = RunText("expect-host-opcodes\n" + bad + "\nexpect-host-opcodes\n");
     EXPECT_EQ(run.result.outcome, Outcome::Unreadable) << bad;
     EXPECT_EQ(run.result.passed, 1) << bad;
@@ -114,25 +122,92 @@ std::string Get(uint16_t port, const std::string& target, const std::string& met
   return response;
 }
 
+// "Name: value" as a line of the response head.
+bool HasHeader(const std::string& response, const std::string& header) {
+  const std::string head = response.substr(0, response.find("\r\n\r\n") + 2);
+  return head.find("\r\n" + header + "\r\n") != std::string::npos;
+}
+
+std::string Body(const std::string& response) {
+  return response.substr(response.find("\r\n\r\n") + 4);
+}
+
 TEST(ScenarioWebServer, AnswersWhatWasSetAnd404Otherwise) {
   sim::WebServer web;
   EXPECT_EQ(sim::WebServerPort(), web.Port());
-  web.SetResponse("/api/status.php", {200, "{\"a\":1}", false});
+  web.SetResponse("/api/status.php", {200, "{\"a\":1}"});
   web.SetResponse("/big", {503, std::string(1500, 'z'), true});
-  web.SetResponse("/moved", {304, "ignored", false});
+  web.SetResponse("/moved", {304, "ignored"});
+  web.SetResponse("/cut", {200, "abc", false, 5});
 
-  EXPECT_EQ(Get(web.Port(), "/api/status.php?x=1"),
-            "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: 7\r\n\r\n{\"a\":1}");
-  EXPECT_EQ(Get(web.Port(), "/big"),
-            "HTTP/1.1 503 Service Unavailable\r\nConnection: close\r\nTransfer-Encoding: "
-            "chunked\r\n\r\n400\r\n" + std::string(1024, 'z') + "\r\n1dc\r\n" +
-                std::string(476, 'z') + "\r\n0\r\n\r\n");
-  EXPECT_EQ(Get(web.Port(), "/moved"), "HTTP/1.1 304 Not Modified\r\nConnection: close\r\n\r\n");
-  EXPECT_EQ(Get(web.Port(), "/api/status.php", "HEAD"),
-            "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: 7\r\n\r\n");
-  EXPECT_EQ(Get(web.Port(), "/nothing").substr(0, 22), "HTTP/1.1 404 Not Found");
+  const struct {
+    const char* target;
+    const char* method;
+    const char* statusLine;
+    std::vector<std::string> headers;
+    std::string body;
+  } cases[] = {
+      {"/api/status.php?x=1", "GET", "HTTP/1.1 200 OK", {"Content-Length: 7", "Connection: close"},
+       "{\"a\":1}"},
+      {"/big", "GET", "HTTP/1.1 503 Service Unavailable", {"Transfer-Encoding: chunked"}, ""},
+      {"/moved", "GET", "HTTP/1.1 304 Not Modified", {}, ""},
+      {"/api/status.php", "HEAD", "HTTP/1.1 200 OK", {"Content-Length: 7"}, ""},
+      {"/nothing", "GET", "HTTP/1.1 404 Not Found", {}, "Not Found"},
+      // Announces 8 bytes, sends 3 and closes.
+      {"/cut", "GET", "HTTP/1.1 200 OK", {"Content-Length: 8"}, "abc"},
+  };
+  for (const auto& c : cases) {
+    const std::string response = Get(web.Port(), c.target, c.method);
+    EXPECT_EQ(response.rfind(std::string(c.statusLine) + "\r\n", 0), 0u) << response;
+    for (const std::string& header : c.headers) EXPECT_TRUE(HasHeader(response, header)) << response;
+    if (c.target != std::string("/big")) EXPECT_EQ(Body(response), c.body) << c.target;
+  }
+  // The chunked body: all 1500 bytes in chunks, then the last chunk.
+  const std::string chunked = Body(Get(web.Port(), "/big"));
+  EXPECT_EQ(std::count(chunked.begin(), chunked.end(), 'z'), 1500);
+  EXPECT_TRUE(chunked.ends_with("\r\n0\r\n\r\n")) << chunked;
+
   EXPECT_EQ(web.Requests(), (std::vector<std::string>{"/api/status.php?x=1", "/big", "/moved",
-                                                      "/api/status.php", "/nothing"}));
+                                                      "/api/status.php", "/nothing", "/cut",
+                                                      "/big"}));
+}
+
+TEST(ScenarioWebServer, ListensOnLoopbackOnly) {
+  sim::WebServer web;
+  // The kernel's table of TCP sockets: "sl local_address rem_address st ...",
+  // addresses as hexadecimal ADDRESS:PORT, state 0A = listening.
+  std::ifstream table("/proc/net/tcp");
+  char port[8];
+  std::snprintf(port, sizeof(port), ":%04X", web.Port());
+  std::vector<std::string> listening;
+  for (std::string line; std::getline(table, line);) {
+    std::istringstream fields(line);
+    std::string slot, local, remote, state;
+    fields >> slot >> local >> remote >> state;
+    if (local.ends_with(port) && state == "0A") listening.push_back(local);
+  }
+  EXPECT_EQ(listening, std::vector<std::string>{std::string("0100007F") + port});
+}
+
+TEST(ScenarioWebServer, TheScenarioPointsTheEndpointsAtItsServerAndSetsItsAnswers) {
+  std::ostringstream out;
+  sim::scenario::Context context("t.scn", {}, out);
+  EXPECT_EQ(web::CurrentEndpoints().statusDocument,
+            context.Web().BaseUrl() + "/api/status.php");
+  const sim::scenario::Variables variables = {{"server", context.Web().BaseUrl()}};
+  const auto& commands = sim::scenario::CommandTable::All();
+  const auto script = sim::scenario::ParseScript(
+      "http /a 200 short 5 \"abc\"\nhttp /b 404 no-length \"${server}\"\n",
+      [&](const sim::scenario::ScriptLine& line) { return commands.TakesBlock(line); },
+      &variables);
+  for (const auto& line : script) commands.Find(line).run(context, line);
+
+  const std::string cut = Get(context.Web().Port(), "/a");
+  EXPECT_TRUE(HasHeader(cut, "Content-Length: 8")) << cut;
+  EXPECT_EQ(Body(cut), "abc");
+  const std::string chunked = Get(context.Web().Port(), "/b");
+  EXPECT_EQ(chunked.rfind("HTTP/1.1 404 Not Found\r\n", 0), 0u) << chunked;
+  EXPECT_NE(Body(chunked).find(context.Web().BaseUrl()), std::string::npos) << chunked;
 }
 
 class RunCommand : public ::testing::Test {

@@ -55,6 +55,21 @@ TEST(ScenarioScript, Escapes) {
   }
 }
 
+TEST(ScenarioScript, VariablesExpandInStringsOnly) {
+  const sim::scenario::Variables variables = {{"server", "http://127.0.0.1:8"}};
+  const auto tokens = sim::scenario::Tokenize(
+      R"(${server} "${server}/a?${server}" "\x24{server}" "$ {}")", 1, &variables);
+  ASSERT_EQ(tokens.size(), 4u);
+  EXPECT_EQ(tokens[0].text, "${server}");  // a word is not a string
+  EXPECT_EQ(tokens[1].text, "http://127.0.0.1:8/a?http://127.0.0.1:8");
+  EXPECT_EQ(tokens[2].text, "${server}");  // escaped
+  EXPECT_EQ(tokens[3].text, "$ {}");
+  EXPECT_EQ(sim::scenario::Tokenize(R"("${server}")", 1)[0].text, "${server}");  // no variables
+  for (const char* bad : {R"("${nope}")", R"("${server")"}) {
+    EXPECT_THROW(sim::scenario::Tokenize(bad, 1, &variables), ScriptError) << bad;
+  }
+}
+
 TEST(ScenarioScript, ContentBlocks) {
   const auto script = Parse("file user:a.txt\nline one\n  # kept as is\n\nend\nfile user:b \"x\"\nend\n");
   ASSERT_EQ(script.size(), 3u);
