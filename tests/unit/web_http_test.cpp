@@ -1,0 +1,215 @@
+// The three request routines against the simulator's real web server on
+// 127.0.0.1, through libcurl: what is accepted, what is posted back, what
+// stays on disk.
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "host/host_memory.h"
+#include "host/task_queue.h"
+#include "sim/simulator.h"
+#include "sim/web_server.h"
+#include "web/http.h"
+
+namespace {
+
+constexpr int32_t kReady = 1003;
+constexpr int32_t kFinished = 1004;
+constexpr uint32_t kIdentifier = 7;
+
+using Posted = std::vector<std::pair<int32_t, int32_t>>;
+Posted* posted = nullptr;
+void Record(int32_t code, int32_t value) { posted->push_back({code, value}); }
+
+const Posted kReadyThenFinished = {{kReady, kIdentifier}, {kFinished, kIdentifier}};
+const Posted kOnlyFinished = {{kFinished, kIdentifier}};
+
+// A 127.0.0.1 port that is bound but never listens: connections are refused.
+class RefusingPort {
+ public:
+  RefusingPort() : socket_(::socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    ::bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+    ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length);
+    url_ = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/file";
+  }
+  ~RefusingPort() { ::close(socket_); }
+  const std::string& Url() const { return url_; }
+
+ private:
+  int socket_;
+  std::string url_;
+};
+
+std::optional<std::string> FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class HttpTransfer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host::RunMainThreadTasks();  // nothing left from other tests
+    posted = &reports;
+    std::memcpy(host::Pointer(0x5C9630), "TestHost/2.0", 13);
+  }
+
+  std::string Url(const std::string& path) const { return web.BaseUrl() + path; }
+  // Built the Windows way, as the features build them.
+  std::string Local(const std::string& name) const {
+    return simulator.folders().user + "\\" + name;
+  }
+  std::string PosixLocal(const std::string& name) const {
+    return simulator.folders().user + "/" + name;
+  }
+  std::unique_ptr<web::DownloadRequest> Request(const std::string& url, const std::string& path) {
+    return std::make_unique<web::DownloadRequest>(
+        web::DownloadRequest{url, path, kIdentifier, &Record, kReady, kFinished});
+  }
+  void Write(const std::string& name, const std::string& content) {
+    std::ofstream(PosixLocal(name), std::ios::binary) << content;
+  }
+  Posted TakePosted() {
+    host::RunMainThreadTasks();
+    return std::exchange(reports, {});
+  }
+
+  sim::Simulator simulator;
+  sim::WebServer web;
+  Posted reports;
+};
+
+TEST_F(HttpTransfer, TextIsCutAtNulChunkByChunkAndEmptyOnAnyFailure) {
+  // The first 4095-byte read holds the NUL; the second starts with "tail".
+  const std::string nulBody = std::string("ab\0", 3) + std::string(4092, 'x') + "tail";
+  const std::string document = "{\"online\":57}";
+  const RefusingPort refusing;
+  const struct {
+    const char* name;
+    std::optional<sim::WebResponse> answer;  // none: a refused connection
+    std::string text;
+  } cases[] = {
+      {"NUL in the first chunk", sim::WebResponse{200, nulBody}, "abtail"},
+      {"chunked, complete", sim::WebResponse{200, document, true}, document},
+      {"error page", sim::WebResponse{503, document}, ""},
+      {"body cut short", sim::WebResponse{200, document, false, 10}, ""},
+      {"refused", std::nullopt, ""},
+  };
+  for (const auto& c : cases) {
+    std::string url = refusing.Url();
+    if (c.answer) {
+      web.SetResponse("/api/status.php", *c.answer);
+      url = Url("/api/status.php");
+    }
+    EXPECT_EQ(web::HttpGetText(url), c.text) << c.name;
+  }
+  // The status fetch's own agent, the system's proxy settings, reload and no cache.
+  EXPECT_EQ(
+      simulator.Os().UrlsOpened().front(),
+      (sim::SimPlatform::UrlOpened{"StatusChecker/1.0", 0, Url("/api/status.php"), 0x84000000}));
+}
+
+TEST_F(HttpTransfer, DownloadNeedsALengthAndExactlyThatManyBytes) {
+  std::string body(10000, '\0');  // more than one 8192-byte read
+  for (size_t i = 0; i < body.size(); ++i) body[i] = static_cast<char>(i * 7);
+  const RefusingPort refusing;
+  const struct {
+    const char* name;
+    std::optional<sim::WebResponse> answer;
+    Posted posted;
+    std::string fileAfter;  // the file is opened (and emptied) first
+  } cases[] = {
+      {"complete", sim::WebResponse{200, body}, kReadyThenFinished, body},
+      {"chunked, complete", sim::WebResponse{200, body, true}, kOnlyFinished, ""},
+      {"cut short: the part stays", sim::WebResponse{200, body, false, 100}, kOnlyFinished, body},
+      {"error page", sim::WebResponse{404, "missing"}, kOnlyFinished, ""},
+      {"refused", std::nullopt, kOnlyFinished, ""},
+  };
+  for (const auto& c : cases) {
+    Write("image.png", "old content");
+    std::string url = refusing.Url();
+    if (c.answer) {
+      web.SetResponse("/images/store/64/image.png", *c.answer);
+      url = Url("/images/store/64/image.png");
+    }
+    web::HttpDownloadFile(Request(url, Local("image.png")));
+    EXPECT_EQ(TakePosted(), c.posted) << c.name;
+    EXPECT_EQ(FileText(PosixLocal("image.png")), c.fileAfter) << c.name;
+  }
+  // The host's own agent, direct, no cache write.
+  EXPECT_EQ(simulator.Os().UrlsOpened().front(),
+            (sim::SimPlatform::UrlOpened{"TestHost/2.0", 1, Url("/images/store/64/image.png"),
+                                         0x04000000}));
+}
+
+TEST_F(HttpTransfer, DownloadFailsWhenTheFileCannotTakeTheBytes) {
+  web.SetResponse("/f", {200, "abc"});
+  for (const std::string& path : {std::string("/dev/full"), Local("no folder\\f")}) {
+    web::HttpDownloadFile(Request(Url("/f"), path));
+    EXPECT_EQ(TakePosted(), kOnlyFinished) << path;
+  }
+}
+
+TEST_F(HttpTransfer, RevalidationKeepsWhatTheServerConfirmsAndFetchesTheRest) {
+  const struct {
+    const char* name;
+    std::optional<std::string> cached;  // none: no file
+    sim::WebResponse answer;
+    Posted posted;
+    std::optional<std::string> fileAfter;
+    size_t requests;
+  } cases[] = {
+      {"same length", "12345", {200, "abcde"}, kOnlyFinished, "12345", 1},
+      {"length 0 announced", "12345", {200, ""}, kOnlyFinished, "12345", 1},
+      {"no length", "12345", {200, "abcdefgh", true}, kOnlyFinished, "12345", 1},
+      {"error page", "12345", {404, "Not Found"}, kOnlyFinished, "12345", 1},
+      {"another length", "12345", {200, "abcdefgh"}, kReadyThenFinished, "abcdefgh", 2},
+      {"another length, cut short",
+       "12345",
+       {200, "abcdefgh", false, 4},
+       kOnlyFinished,
+       "abcdefgh",
+       2},
+      {"empty cached file", "", {200, "abcdefgh"}, kOnlyFinished, "", 0},
+      {"no cached file", std::nullopt, {200, "abcdefgh"}, kOnlyFinished, std::nullopt, 0},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(PosixLocal("cached.png"));
+    if (c.cached) Write("cached.png", *c.cached);
+    web.SetResponse("/c.png", c.answer);
+    const size_t requestsBefore = web.Requests().size();
+    web::HttpRevalidateFile(Request(Url("/c.png"), Local("cached.png")));
+    EXPECT_EQ(TakePosted(), c.posted) << c.name;
+    EXPECT_EQ(FileText(PosixLocal("cached.png")), c.fileAfter) << c.name;
+    EXPECT_EQ(web.Requests().size() - requestsBefore, c.requests) << c.name;
+  }
+  // The check and the new download both reload past any cache.
+  for (const auto& opened : simulator.Os().UrlsOpened()) {
+    EXPECT_EQ(opened, (sim::SimPlatform::UrlOpened{"TestHost/2.0", 1, Url("/c.png"), 0x84000000}));
+  }
+}
+
+TEST_F(HttpTransfer, AMissingHandlerHearsNothing) {
+  web.SetResponse("/f", {200, "abc"});
+  auto request = Request(Url("/f"), Local("f"));
+  request->handler = nullptr;
+  web::HttpDownloadFile(std::move(request));
+  EXPECT_EQ(TakePosted(), Posted{});
+  EXPECT_EQ(FileText(PosixLocal("f")), "abc");
+}
+
+}  // namespace
