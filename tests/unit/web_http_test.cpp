@@ -135,7 +135,7 @@ TEST_F(HttpTransfer, DownloadNeedsALengthAndExactlyThatManyBytes) {
   } cases[] = {
       {"complete", sim::WebResponse{200, body}, kReadyThenFinished, body},
       {"chunked, complete", sim::WebResponse{200, body, true}, kOnlyFinished, ""},
-      {"cut short: the part stays", sim::WebResponse{200, body, false, 100}, kOnlyFinished, body},
+      {"a byte short: kept", sim::WebResponse{200, body, false, 1}, kOnlyFinished, body},
       {"error page", sim::WebResponse{404, "missing"}, kOnlyFinished, ""},
       {"refused", std::nullopt, kOnlyFinished, ""},
   };
