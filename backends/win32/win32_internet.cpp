@@ -75,7 +75,9 @@ std::unique_ptr<platform::HttpResponse> Win32Platform::OpenUrl(const std::string
 }
 
 std::unique_ptr<platform::WritableFile> Win32Platform::CreateBinaryFile(const std::string& path) {
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  // Readers may open the file meanwhile (the main thread loading a cached
+  // picture that is being replaced), as with the C runtime's fopen.
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
   return std::make_unique<Win32WritableFile>(file);
