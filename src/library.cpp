@@ -11,6 +11,7 @@
 #include "host/start_up.h"
 #include "input/input_hooks.h"
 #include "input/window_procedures.h"
+#include "login/login_screen.h"
 #include "protocol/message_hooks.h"
 
 namespace quorlan {
@@ -31,6 +32,10 @@ void WireSubsystems() {
   // adds its opcodes (protocol::RegisterOpcode) and its refresh points
   // (protocol/message_hooks.h).
   protocol::RegisterDispatcherOpcodes();
+
+  // The login screen, with the server status bar, when the host's main
+  // window appears.
+  login::Install();
 
   // Features, each with its opcodes, windows, commands and per-game reset.
   analyzer::Install();

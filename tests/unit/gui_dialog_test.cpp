@@ -171,6 +171,7 @@ TEST_F(WindowSets, TheFrameDrawsModalThenSingletonsInDrawOrderThenTheLoginList) 
   gui::RegisterSingleton(gui::Singleton::ExpTracker, &exp);
   gui::RegisterSingleton(gui::Singleton::NpcTrade, &npc);
   gui::SetModalDialog(std::make_unique<GUI_Dialog>(0, 0, 100, 100, "Prey", 0));
+  gui::DestroyWindowList();  // only this test's dialog, not the login screen's
   gui::AppendToWindowList(std::make_unique<GUI_Dialog>(0, 0, 100, 100, "Journey", 0));
   HostDialogState() = 11;
 
