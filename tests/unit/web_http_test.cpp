@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <sstream>
 
@@ -33,23 +34,17 @@ const Posted kReadyThenFinished = {{kReady, kIdentifier}, {kFinished, kIdentifie
 const Posted kOnlyFinished = {{kFinished, kIdentifier}};
 
 // A 127.0.0.1 port that is bound but never listens: connections are refused.
-class RefusingPort {
- public:
-  RefusingPort() : socket_(::socket(AF_INET, SOCK_STREAM, 0)) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+struct RefusingPort {
+  RefusingPort() {
+    sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
     socklen_t length = sizeof(address);
-    ::bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-    ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length);
-    url_ = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/file";
+    ::bind(socket, reinterpret_cast<sockaddr*>(&address), length);
+    ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length);
+    url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/file";
   }
-  ~RefusingPort() { ::close(socket_); }
-  const std::string& Url() const { return url_; }
-
- private:
-  int socket_;
-  std::string url_;
+  ~RefusingPort() { ::close(socket); }
+  int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+  std::string url;
 };
 
 std::optional<std::string> FileText(const std::string& path) {
@@ -110,7 +105,7 @@ TEST_F(HttpTransfer, TextIsCutAtNulChunkByChunkAndEmptyOnAnyFailure) {
       {"refused", std::nullopt, ""},
   };
   for (const auto& c : cases) {
-    std::string url = refusing.Url();
+    std::string url = refusing.url;
     if (c.answer) {
       web.SetResponse("/api/status.php", *c.answer);
       url = Url("/api/status.php");
@@ -141,7 +136,7 @@ TEST_F(HttpTransfer, DownloadNeedsALengthAndExactlyThatManyBytes) {
   };
   for (const auto& c : cases) {
     Write("image.png", "old content");
-    std::string url = refusing.Url();
+    std::string url = refusing.url;
     if (c.answer) {
       web.SetResponse("/images/store/64/image.png", *c.answer);
       url = Url("/images/store/64/image.png");
@@ -203,13 +198,30 @@ TEST_F(HttpTransfer, RevalidationKeepsWhatTheServerConfirmsAndFetchesTheRest) {
   }
 }
 
-TEST_F(HttpTransfer, AMissingHandlerHearsNothing) {
-  web.SetResponse("/f", {200, "abc"});
-  auto request = Request(Url("/f"), Local("f"));
-  request->handler = nullptr;
-  web::HttpDownloadFile(std::move(request));
-  EXPECT_EQ(TakePosted(), Posted{});
-  EXPECT_EQ(FileText(PosixLocal("f")), "abc");
+TEST_F(HttpTransfer, WorkersEachReportTheirOwnRequest) {
+  // 1..3 download (3 is cut short); 4 and 5 revalidate a cached 3-byte file.
+  for (uint32_t id = 1; id <= 5; ++id) {
+    web.SetResponse("/" + std::to_string(id),
+                    {200, std::string(id * 3000, 'a'), false, id == 3 ? 10u : 0u});
+  }
+  web.SetResponse("/5", {200, "xyz"});
+  Write("4", "old");
+  Write("5", "old");
+  for (uint32_t id = 1; id <= 5; ++id) {
+    auto request = Request(Url("/" + std::to_string(id)), Local(std::to_string(id)));
+    request->identifier = id;
+    (id <= 3 ? web::StartDownload : web::StartRevalidation)(std::move(request));
+  }
+  ASSERT_TRUE(simulator.WaitForWorkers());
+  std::map<int32_t, std::vector<int32_t>> codes;  // per request, in the order seen
+  for (const auto& [code, id] : TakePosted()) codes[id].push_back(code);
+  EXPECT_EQ(codes, (std::map<int32_t, std::vector<int32_t>>{{1, {kReady, kFinished}},
+                                                            {2, {kReady, kFinished}},
+                                                            {3, {kFinished}},
+                                                            {4, {kReady, kFinished}},
+                                                            {5, {kFinished}}}));
+  EXPECT_EQ(FileText(PosixLocal("4")), std::string(12000, 'a'));
+  EXPECT_EQ(FileText(PosixLocal("5")), "old");
 }
 
 }  // namespace
