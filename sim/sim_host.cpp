@@ -74,6 +74,9 @@ SimHost::SimHost() {
     RecordHostCall(FormatHostCall("HostGuiCommand", texts));
     return 0;
   });
+  // The host's user agent, which downloads send.
+  constexpr char kUserAgent[] = "Mozilla/4.0 (compatible; simulated host)";
+  std::memcpy(host::Pointer(host::addr::kUserAgent), kUserAgent, sizeof(kUserAgent));
   // The routine that leaves the game, at the address the host keeps for it.
   host::Write<uint32_t>(host::addr::kLeaveGameRoutine, kLeaveGameRoutine);
   DefineFunction(kLeaveGameRoutine, [this](const uint32_t*, int) -> uint32_t {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <initializer_list>
 
 #include "host/host_backend.h"
@@ -53,6 +54,8 @@ uint32_t HostCreatureById(uint32_t id);
 void HostAddChild(uint32_t parent, uint32_t child);
 void HostAddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint);
 bool HostItemTypeFlag(int32_t itemId, int32_t flag);
+// The host's own user-agent text, for downloads.
+std::string HostUserAgent();
 // One numbered command of the host's interface (36: the options dialog).
 void HostGuiCommand(int32_t command, int32_t zero1 = 0, int32_t zero2 = 0);
 // The host's routine that leaves the game, reached through the address the
@@ -105,6 +108,7 @@ inline constexpr uint32_t kClockPointer = 0x5B85A0;
 inline constexpr uint32_t kMessageBase = 0x7998AC;
 inline constexpr uint32_t kMessagePos = 0x7998B4;
 inline constexpr uint32_t kLeaveGameRoutine = 0x64F5C0;  // holds the routine's address
+inline constexpr uint32_t kUserAgent = 0x5C9630;          // a NUL-terminated text
 inline constexpr uint32_t kFrameTickResult = 0x63DB3C;
 }  // namespace addr
 

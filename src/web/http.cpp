@@ -4,7 +4,7 @@
 #include <cstring>
 #include <utility>
 
-#include "host/host_memory.h"
+#include "host/host_functions.h"
 #include "host/task_queue.h"
 #include "platform/platform.h"
 
@@ -18,24 +18,9 @@ constexpr uint32_t kFlagReload = 0x80000000;
 constexpr uint32_t kFlagNoCacheWrite = 0x04000000;
 constexpr uint32_t kReloadFlags = kFlagReload | kFlagNoCacheWrite;
 
-// The host's user-agent text (NUL-terminated). The bound is ours: a text
-// without its NUL in reach is cut there rather than read on.
-constexpr uint32_t kHostUserAgent = 0x5C9630;
-constexpr uint32_t kMaxUserAgent = 256;
-
 // Reads use one fixed stack buffer each: a text chunk leaves room for its NUL.
 constexpr uint32_t kTextBufferSize = 4096;
 constexpr uint32_t kFileBufferSize = 8192;
-
-std::string HostUserAgent() {
-  std::string agent;
-  for (uint32_t i = 0; i < kMaxUserAgent; ++i) {
-    const char c = host::Read<char>(kHostUserAgent + i);
-    if (c == '\0') break;
-    agent += c;
-  }
-  return agent;
-}
 
 // An error page is an answer too; only 2xx carries the body that was asked for.
 bool Succeeded(platform::HttpResponse& response) {

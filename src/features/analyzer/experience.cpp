@@ -92,7 +92,9 @@ std::string TimeText(uint32_t seconds) {
 
 std::string GroupedChange(int64_t value) {
   if (value >= 0) return protocol::GroupDigits(static_cast<uint64_t>(value));
-  return "-" + protocol::GroupDigits(0 - static_cast<uint64_t>(value));
+  std::string text = protocol::GroupDigits(0 - static_cast<uint64_t>(value));
+  text.insert(text.begin(), '-');
+  return text;
 }
 
 void ResetExperience(HuntRecord& hunt) {
