@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <thread>
+#include <utility>
 
 #include "host/host_functions.h"
 #include "library.h"
@@ -29,6 +30,8 @@ constexpr uint32_t kImportCreateWindow = 0x5FF000;
 constexpr uint32_t kHostClock = 0x5FF010;
 constexpr uint32_t kHostCharacterHandler = 0x458200;
 constexpr uint32_t kLayoutBlockSize = 8192;
+// The host's folder buffers (MAX_PATH bytes each).
+constexpr size_t kHostFolderCapacity = 260;
 
 std::string MakeRoot() {
   char pattern[] = "/tmp/quorlan-sim-XXXXXX";
@@ -70,6 +73,14 @@ Simulator::Simulator(const std::string& root) {
     std::filesystem::create_directories(*folder);
   }
   host_->SetDataFolder(folders_.data);
+  // The host keeps its user and data folders as paths the library reads.
+  for (const auto& [address, folder] : {std::pair{host::addr::kUserFolder, &folders_.user},
+                                        std::pair{host::addr::kDataFolder, &folders_.data}}) {
+    if (folder->size() >= kHostFolderCapacity) {
+      throw SimError("the simulator's folder path is too long");
+    }
+    std::memcpy(host::Pointer(address), folder->c_str(), folder->size() + 1);
+  }
 
   os_->createWindow = [this](const char* className, int width, int height, uintptr_t parent) {
     const uintptr_t window = nextWindow_++;

@@ -113,17 +113,28 @@ void HostCheckBoxPlace(uint32_t box, int32_t x, int32_t y, int32_t width, int32_
                   static_cast<uint32_t>(width), static_cast<uint32_t>(height)});
 }
 void HostOpcode10Notice() { HostCall(host::addr::kOpcode10Notice, {}); }
-std::string HostUserAgent() {
-  // The bound is ours: a text without its NUL in reach is cut there.
-  constexpr uint32_t kMaxLength = 256;
-  std::string agent;
-  for (uint32_t i = 0; i < kMaxLength; ++i) {
-    const char c = host::Read<char>(host::addr::kUserAgent + i);
+namespace {
+
+// A NUL-terminated text the host keeps at `address`. The bound is ours: a
+// text without its NUL in reach is cut there.
+std::string HostVariableText(uint32_t address, uint32_t maxLength) {
+  std::string text;
+  for (uint32_t i = 0; i < maxLength; ++i) {
+    const char c = host::Read<char>(address + i);
     if (c == '\0') break;
-    agent += c;
+    text += c;
   }
-  return agent;
+  return text;
 }
+
+// The host's folder buffers hold a Windows path (MAX_PATH).
+constexpr uint32_t kMaxFolderLength = 260;
+
+}  // namespace
+
+std::string HostUserAgent() { return HostVariableText(host::addr::kUserAgent, 256); }
+std::string HostUserFolder() { return HostVariableText(host::addr::kUserFolder, kMaxFolderLength); }
+std::string HostDataFolder() { return HostVariableText(host::addr::kDataFolder, kMaxFolderLength); }
 
 void HostGuiCommand(int32_t command, int32_t zero1, int32_t zero2) {
   HostCall(host::addr::kGuiCommand, {static_cast<uint32_t>(command), static_cast<uint32_t>(zero1),

@@ -56,6 +56,10 @@ void HostAddMenuEntry(uint32_t menu, int32_t command, const char* text, const ch
 bool HostItemTypeFlag(int32_t itemId, int32_t flag);
 // The host's own user-agent text, for downloads.
 std::string HostUserAgent();
+// The folders the host keeps for the user's files and for its data files
+// (the library's folder and the store picture cache live below them).
+std::string HostUserFolder();
+std::string HostDataFolder();
 // One numbered command of the host's interface (36: the options dialog).
 void HostGuiCommand(int32_t command, int32_t zero1 = 0, int32_t zero2 = 0);
 // The host's routine that leaves the game, reached through the address the
@@ -109,6 +113,8 @@ inline constexpr uint32_t kMessageBase = 0x7998AC;
 inline constexpr uint32_t kMessagePos = 0x7998B4;
 inline constexpr uint32_t kLeaveGameRoutine = 0x64F5C0;  // holds the routine's address
 inline constexpr uint32_t kUserAgent = 0x5C9630;          // a NUL-terminated text
+inline constexpr uint32_t kUserFolder = 0x799AF8;         // a NUL-terminated path
+inline constexpr uint32_t kDataFolder = 0x7999F0;         // a NUL-terminated path
 inline constexpr uint32_t kFrameTickResult = 0x63DB3C;
 }  // namespace addr
 
