@@ -1,14 +1,28 @@
-// Files for downloads: create-or-truncate for writing, size, delete.
+// Files: create-or-truncate for downloads, size, delete; whole reads,
+// replacement through a temporary file in the same folder, folders.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 
 #include "backends/posix/posix_platform.h"
 
 namespace posix {
 namespace {
+
+bool WriteAll(int fd, const char* bytes, size_t size) {
+  size_t written = 0;
+  while (written < size) {
+    const ssize_t n = ::write(fd, bytes + written, size - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    written += static_cast<size_t>(n);
+  }
+  return true;
+}
 
 class PosixWritableFile final : public platform::WritableFile {
  public:
@@ -16,15 +30,7 @@ class PosixWritableFile final : public platform::WritableFile {
   ~PosixWritableFile() override { ::close(fd_); }
 
   bool Write(const void* data, uint32_t size) override {
-    const auto* bytes = static_cast<const char*>(data);
-    uint32_t written = 0;
-    while (written < size) {
-      const ssize_t n = ::write(fd_, bytes + written, size - written);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      written += static_cast<uint32_t>(n);
-    }
-    return true;
+    return WriteAll(fd_, static_cast<const char*>(data), size);
   }
 
  private:
@@ -49,6 +55,46 @@ bool PosixPlatform::FileSize(const std::string& path, uint64_t* size) {
 
 bool PosixPlatform::RemoveFile(const std::string& path) {
   return ::unlink(ToPosixPath(path).c_str()) == 0;
+}
+
+bool PosixPlatform::ReadWholeFile(const std::string& path, std::string* content) {
+  const int fd = ::open(ToPosixPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  std::string bytes;
+  char buffer[4096];
+  bool ok = true;
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof(buffer));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ok = false;
+    if (n <= 0) break;
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  if (!ok) return false;  // a folder, or a read error
+  *content = std::move(bytes);
+  return true;
+}
+
+bool PosixPlatform::WriteWholeFile(const std::string& path, const std::string& content) {
+  const std::string target = ToPosixPath(path);
+  // A new, uniquely named file next to the target, so the rename below is
+  // atomic (same file system) and two writers never share a temporary file.
+  std::string temporary = target + ".XXXXXX";
+  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool written = WriteAll(fd, content.data(), content.size()) && ::fsync(fd) == 0;
+  // mkstemp creates the file for its owner only; a user file gets the usual
+  // permissions.
+  ::fchmod(fd, 0644);
+  const bool closed = ::close(fd) == 0;
+  if (written && closed && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
+  ::unlink(temporary.c_str());
+  return false;
+}
+
+bool PosixPlatform::CreateFolder(const std::string& path) {
+  return ::mkdir(ToPosixPath(path).c_str(), 0755) == 0;
 }
 
 }  // namespace posix

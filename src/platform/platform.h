@@ -184,6 +184,18 @@ class Platform {
   virtual bool FileSize(const std::string& path, uint64_t* size) = 0;
   // Deletes the file at `path`; false when it could not be deleted.
   virtual bool RemoveFile(const std::string& path) = 0;
+  // The whole content of the file at `path`, read in binary; false when it
+  // cannot be opened or read (no such file). *content is left as it was then.
+  virtual bool ReadWholeFile(const std::string& path, std::string* content) = 0;
+  // Replaces the file at `path` with `content`, byte for byte: the bytes go
+  // to a new temporary file in the same folder, which is then renamed over
+  // `path`, so the file holds either its old or its new content even when the
+  // process dies meanwhile. False when any step failed; the old file is then
+  // untouched and no temporary file is left behind.
+  virtual bool WriteWholeFile(const std::string& path, const std::string& content) = 0;
+  // Creates the folder at `path` (its parent must exist); false when it
+  // could not be created, also when it exists already.
+  virtual bool CreateFolder(const std::string& path) = 0;
 
   // CreateWindowExA with the host's twelve arguments; 0 on failure.
   virtual uintptr_t CreateWindowExA(uint32_t exStyle, const char* className,
