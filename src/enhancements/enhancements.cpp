@@ -4,6 +4,7 @@
 #include "enhancements/captured_buttons.h"
 #include "enhancements/commands.h"
 #include "enhancements/context_menu.h"
+#include "enhancements/host_login_dialog.h"
 #include "enhancements/panel_commands.h"
 #include "enhancements/side_panel.h"
 #include "protocol/dispatcher.h"
@@ -16,6 +17,7 @@ void Install() {
   InstallSidePanel();
   InstallPanelCommands();
   InstallContextMenu();
+  InstallHostLoginDialog();
   protocol::RegisterOpcode(kBlessingsOpcode, &ParseBlessingsStatus);
 }
 

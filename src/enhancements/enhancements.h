@@ -1,6 +1,6 @@
 // The small client enhancements: the side-panel buttons and their commands,
-// the blessings indicator, the context-menu entries and the captured host
-// buttons.
+// the blessings indicator, the context-menu entries, the captured host
+// buttons and the "Save Account" box on the host's own login dialog.
 #pragma once
 
 namespace enhancements {
