@@ -13,6 +13,13 @@ namespace {
 constexpr uint32_t kButtonConstruct = 0x47C310;       // what the library calls
 constexpr uint32_t kOwnButtonConstruct = 0x47C650;    // what the capture sites called
 constexpr uint32_t kAddChild = 0x4C0C60;
+constexpr uint32_t kCheckBoxConstruct = 0x47CFF0;
+constexpr uint32_t kCheckBoxSetChecked = 0x47CFB0;
+constexpr uint32_t kCheckBoxChecked = 0x47CFC0;
+constexpr uint32_t kCheckBoxPlace = 0x4C4110;
+constexpr uint32_t kLogin = 0x51FF30;
+constexpr uint32_t kLoginDialogChildSite = 0x485A27;  // adds a child to the login dialog
+constexpr uint32_t kLoginDialogLoginSite = 0x485FF5;  // the dialog's HostLogin
 constexpr uint32_t kInboxContainer = 0x4CA7A0;
 constexpr uint32_t kPanelCreationSite = 0x431D16;
 constexpr uint32_t kPanelParentPush = 0x431D13;       // FF 75 08 once the library patched it
@@ -72,6 +79,37 @@ void HostInterface::DefineFunctions() {
     if (count >= 2) AddChild(a[0], a[1]);
     return 0;
   });
+  // Check boxes, called on the object: construction (text; the host keeps
+  // a copy), set and get the check mark, placement (0, x, y, width, height).
+  host_.DefineFunction(kCheckBoxConstruct, [this](const uint32_t* a, int count) -> uint32_t {
+    if (count < 2 || a[0] == 0) return 0;
+    checkBoxes_[a[0]] = {HostString(a[1])};
+    return a[0];
+  });
+  host_.DefineFunction(kCheckBoxSetChecked, [this](const uint32_t* a, int count) -> uint32_t {
+    if (count < 2) return 0;
+    if (HostCheckBox* box = CheckBox(a[0])) box->checked = (a[1] & 0xFF) != 0;
+    return 0;
+  });
+  host_.DefineFunction(kCheckBoxChecked, [this](const uint32_t* a, int count) -> uint32_t {
+    const HostCheckBox* box = count >= 1 ? CheckBox(a[0]) : nullptr;
+    return box != nullptr && box->checked ? 1 : 0;
+  });
+  host_.DefineFunction(kCheckBoxPlace, [this](const uint32_t* a, int count) -> uint32_t {
+    HostCheckBox* box = count >= 6 ? CheckBox(a[0]) : nullptr;
+    if (box == nullptr) return 0;
+    box->x = static_cast<int32_t>(a[2]);
+    box->y = static_cast<int32_t>(a[3]);
+    box->width = static_cast<int32_t>(a[4]);
+    box->height = static_cast<int32_t>(a[5]);
+    return 0;
+  });
+  // The host's login routine (account, password).
+  host_.DefineFunction(kLogin, [this](const uint32_t* a, int count) -> uint32_t {
+    if (count < 2 || a[0] == 0 || a[1] == 0) throw SimError("HostLogin without its two texts");
+    host_.Login(HostString(a[0]).c_str(), HostString(a[1]).c_str());
+    return 0;
+  });
   // The container slot the store inbox opens in: a host variable a scenario
   // may set (see docs/scenarios.md).
   host_.DefineFunction(kInboxContainer, [](const uint32_t*, int) -> uint32_t {
@@ -82,6 +120,8 @@ void HostInterface::DefineFunctions() {
 void HostInterface::LayOutCallSites() {
   for (const OwnButton& b : kOwnButtons) WriteCall(b.site, kOwnButtonConstruct);
   WriteCall(kPanelCreationSite, kAddChild);
+  WriteCall(kLoginDialogChildSite, kAddChild);
+  WriteCall(kLoginDialogLoginSite, kLogin);
   WriteCall(kMountEntrySite, 0x452320);
   WriteCall(kWrapEntrySite, 0x452320);
 }
@@ -105,6 +145,31 @@ void HostInterface::BuildSidePanel() {
   } else {
     host_.ExecuteCallSite(kPanelCreationSite, {panel_, frame});
   }
+}
+
+uint32_t HostInterface::OpenLoginDialog() {
+  loginDialog_ = AddressSpace::Allocate(kObjectSize);
+  // The dialog's own child (its text boxes' frame, which draws nothing),
+  // added at the site the library takes over.
+  const uint32_t child = AddressSpace::Allocate(kObjectSize);
+  host_.ExecuteCallSite(kLoginDialogChildSite, {loginDialog_, child});
+  return loginDialog_;
+}
+
+void HostInterface::LoginFromDialog(const std::string& account, const std::string& password) {
+  host_.ExecuteCallSite(kLoginDialogLoginSite,
+                        {AddressSpace::String(account), AddressSpace::String(password)});
+}
+
+const std::vector<uint32_t>& HostInterface::Children(uint32_t parent) const {
+  static const std::vector<uint32_t> kNone;
+  auto it = children_.find(parent);
+  return it == children_.end() ? kNone : it->second;
+}
+
+HostCheckBox* HostInterface::CheckBox(uint32_t object) {
+  auto it = checkBoxes_.find(object);
+  return it == checkBoxes_.end() ? nullptr : &it->second;
 }
 
 void HostInterface::AddChild(uint32_t parent, uint32_t child) { children_[parent].push_back(child); }
@@ -148,11 +213,7 @@ void HostInterface::RunMenuCommand(int32_t command) {
   host_.ExecutePointer(site::kMenuCommandSlot, {static_cast<uint32_t>(command)});
 }
 
-const std::vector<uint32_t>& HostInterface::PanelChildren() const {
-  static const std::vector<uint32_t> kNone;
-  auto it = children_.find(panel_);
-  return it == children_.end() ? kNone : it->second;
-}
+const std::vector<uint32_t>& HostInterface::PanelChildren() const { return Children(panel_); }
 
 const HostButton* HostInterface::Button(uint32_t object) const {
   auto it = buttons_.find(object);

@@ -1,6 +1,7 @@
 // The simulated host's own interface that the library adds to: its side
-// panel of buttons (with the host's tooltips), its context menu, and the host
-// button and menu functions the library calls. The host draws them as part
+// panel of buttons (with the host's tooltips), its context menu, its login
+// dialog, and the host button, check box and menu functions the library
+// calls. The host draws them as part
 // of its frame and handles the mouse messages that reach its own window
 // procedure, running panel and menu commands through the slots the patch
 // table redirected.
@@ -21,6 +22,12 @@ struct HostButton {
   uint32_t parent = 0;
   int32_t command = 0;
   std::string tooltip;
+};
+
+struct HostCheckBox {
+  std::string text;
+  bool checked = false;
+  int32_t x = 0, y = 0, width = 0, height = 0;  // as last placed, relative to its parent
 };
 
 struct HostMenuEntry {
@@ -57,6 +64,18 @@ class HostInterface {
   void AddChild(uint32_t parent, uint32_t child);
   void AddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint);
 
+  // The host opens its own login dialog: it builds the dialog and adds its
+  // child at the site the library takes over. Returns the dialog object.
+  uint32_t OpenLoginDialog();
+  // 0 until the host opened its login dialog.
+  uint32_t LoginDialog() const { return loginDialog_; }
+  // The host logs in from its login dialog (through the site the library
+  // takes over).
+  void LoginFromDialog(const std::string& account, const std::string& password);
+  const std::vector<uint32_t>& Children(uint32_t parent) const;
+  // A check box the host constructed, or null.
+  HostCheckBox* CheckBox(uint32_t object);
+
   // The host's context menu on a creature or an item, where the mouse last
   // was; it closes on a choice or a click elsewhere.
   void OpenMenu(const MenuTarget& target);
@@ -85,6 +104,8 @@ class HostInterface {
 
   SimHost& host_;
   std::map<uint32_t, HostButton> buttons_;
+  std::map<uint32_t, HostCheckBox> checkBoxes_;
+  uint32_t loginDialog_ = 0;
   std::map<uint32_t, std::vector<uint32_t>> children_;
   uint32_t panel_ = 0;
   uint32_t menu_ = 0;

@@ -1,6 +1,6 @@
 // The host's own world as a scenario sets it up and sees it: creatures, its
-// context menu, its appearance data, its main window's visibility, and the
-// message boxes and web pages the library showed.
+// context menu, its login dialog, its appearance data, its main window's
+// visibility, and the message boxes and web pages the library showed.
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -111,6 +111,36 @@ void Appearance(Context& c, const ScriptLine& line) {
   if (!appearance::Store().Loaded()) throw ScriptError(line.line, "the host could not load the appearance file");
 }
 
+// host-login-dialog: the host opens its own login dialog.
+void HostLoginDialog(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  c.Sim().Interface().OpenLoginDialog();
+}
+
+// host-login-check / host-login-uncheck: the player sets the check box the
+// library added to the host's login dialog.
+template <bool Checked>
+void HostLoginCheck(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  HostInterface& ui = c.Sim().Interface();
+  if (ui.LoginDialog() == 0) throw ScriptError(line.line, "the host's login dialog is not open");
+  for (uint32_t child : ui.Children(ui.LoginDialog())) {
+    if (HostCheckBox* box = ui.CheckBox(child)) {
+      box->checked = Checked;
+      return;
+    }
+  }
+  throw ScriptError(line.line, "the host's login dialog has no check box");
+}
+
+// host-login "ACCOUNT" "PASSWORD": the host logs in from its login dialog.
+void HostLogin(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 2, 2);
+  HostInterface& ui = c.Sim().Interface();
+  if (ui.LoginDialog() == 0) throw ScriptError(line.line, "the host's login dialog is not open");
+  ui.LoginFromDialog(StringArg(line, 0).text, StringArg(line, 1).text);
+}
+
 void ExpectMessageBox(Context& c, const ScriptLine& line) {
   RequireArgs(line, 2, 2);
   const std::string& caption = StringArg(line, 0).text;
@@ -148,6 +178,10 @@ void RegisterHostInterfaceCommands(CommandTable& table) {
   table.Add("hide-window", &ShowWindow<false>, Needs::Library);
   table.Add("show-window", &ShowWindow<true>, Needs::Library);
   table.Add("appearance", &Appearance, Needs::Library, Block::Always);
+  table.Add("host-login-dialog", &HostLoginDialog, Needs::Library);
+  table.Add("host-login-check", &HostLoginCheck<true>, Needs::Library);
+  table.Add("host-login-uncheck", &HostLoginCheck<false>, Needs::Library);
+  table.Add("host-login", &HostLogin, Needs::Library);
   table.Add("expect-message-box", &ExpectMessageBox);
   table.Add("expect-opened", &ExpectOpened);
 }
