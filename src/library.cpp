@@ -2,6 +2,7 @@
 // attach (their opcodes, per-game resets, window sets and commands).
 #include "library.h"
 
+#include "enhancements/enhancement_hooks.h"
 #include "enhancements/enhancements.h"
 #include "enhancements/exit_warning.h"
 #include "features/analyzer/analyzer.h"
@@ -11,6 +12,7 @@
 #include "host/start_up.h"
 #include "input/input_hooks.h"
 #include "input/window_procedures.h"
+#include "login/button_actions.h"
 #include "login/login_screen.h"
 #include "protocol/message_hooks.h"
 
@@ -36,6 +38,10 @@ void WireSubsystems() {
   // The login screen, with the server status bar, when the host's main
   // window appears.
   login::Install();
+  // The host's own login dialog saves accounts into the same list.
+  enhancements::hooks::addSavedAccount = [](const char* account, const char* password) {
+    login::SaveAccount(account, password);
+  };
 
   // Features, each with its opcodes, windows, commands and per-game reset.
   analyzer::Install();
