@@ -125,10 +125,9 @@ void GUI_Accounts::PressRow(int32_t index) {
 }
 
 void GUI_Accounts::OnMouseUp(int32_t px, int32_t py) {
-  // The flag is cleared on every release, so a handler set later never
-  // receives a double click that happened before it.
-  if (std::exchange(activatePending, uint8_t{0}) != 0) {
+  if (activatePending != 0 && activateHandler != nullptr) {
     gui::PostEvent(activateHandler, activateCode, 1);
+    activatePending = 0;
   }
   scrollBar->OnMouseUp(px, py);
 }
