@@ -45,19 +45,6 @@ TEST_F(HostLoginDialog, TheBoxIsAddedUncheckedAfterTheHostsChild) {
             (std::vector<int32_t>{0, 92, 200, 22}));
 }
 
-TEST_F(HostLoginDialog, TheAccountIsAddedAfterTheHostsLoginOnlyWhileChecked) {
-  ui().OpenLoginDialog();
-  sim::HostCheckBox* box = ui().CheckBox(enhancements::SaveAccountCheckBox);
-  ASSERT_NE(box, nullptr);
-  ui().LoginFromDialog("alice", "one");
-  box->checked = true;
-  ui().LoginFromDialog("bob", "two");
-  EXPECT_EQ(added, (std::vector<std::pair<std::string, std::string>>{{"bob", "two"}}));
-  EXPECT_EQ(
-      simulator.Host().HostCalls(),
-      (std::vector<std::string>{"HostLogin(\"alice\", \"one\")", "HostLogin(\"bob\", \"two\")"}));
-}
-
 TEST_F(HostLoginDialog, WithoutTheBoxTheHostStillLogsIn) {
   simulator.Host().failAllocations = true;
   const uint32_t dialog = ui().OpenLoginDialog();

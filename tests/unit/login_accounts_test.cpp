@@ -100,11 +100,6 @@ class LoginAccountFiles : public ::testing::Test {
   sim::Simulator simulator;
 };
 
-TEST_F(LoginAccountFiles, PathsLieBelowTheHostsUserFolder) {
-  EXPECT_EQ(login::AccountsFile(), simulator.folders().user + "\\Quorlan\\Chars.acc");
-  EXPECT_EQ(login::WindowStateFile(), simulator.folders().user + "\\Quorlan\\WindowState.dat");
-}
-
 TEST_F(LoginAccountFiles, AnAddWithoutOpeningTheListKeepsTheAccountsSavedEarlier) {
   WriteFile("Chars.acc", "alice\nsecret\nbob\npw\n");
   login::EnsureAccountsLoaded();
