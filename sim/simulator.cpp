@@ -46,6 +46,8 @@ const char* HostText(uint32_t address) {
 
 }  // namespace
 
+constexpr int32_t kInGameState = 8;
+
 void WriteCall(uint32_t site, uint32_t target) {
   host::Write<uint8_t>(site, 0xE8);
   host::Write<uint32_t>(site + 1, target - (site + 5));
@@ -202,7 +204,14 @@ void Simulator::Frame(int count) {
     DeliverPostedMessages();
     host_->Draws().clear();
     host_->ExecuteCallSite(site::kMainLoopTick, {});
-    host_->ExecuteCallSite(site::kFrameDraw, std::vector<uint32_t>(10, 0));
+    // The patched frame call (and with it the library's login dialogs)
+    // belongs to the host's screens outside the game world; in the game the
+    // host draws its frame by its own path.
+    if (HostGameState() != kInGameState) {
+      host_->ExecuteCallSite(site::kFrameDraw, std::vector<uint32_t>(10, 0));
+    } else {
+      host_->Execute(kHostFrameCall, std::vector<uint32_t>(10, 0));
+    }
   }
 }
 
