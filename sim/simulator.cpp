@@ -11,6 +11,7 @@
 #include "library.h"
 #include "sim/address_space.h"
 #include "sim/appearance_host.h"
+#include "web/endpoints.h"
 
 namespace sim {
 namespace {
@@ -55,6 +56,10 @@ void WriteCall(uint32_t site, uint32_t target) {
 
 Simulator::Simulator(const std::string& root) {
   AddressSpace::Reset();
+  // Nothing the simulator runs reaches beyond this machine: until a
+  // scenario's web server takes them over, the operator's addresses point
+  // at a local port where nothing listens.
+  web::UseEndpointsBelow("http://127.0.0.1:1");
   os_ = std::make_unique<SimPlatform>();
   host_ = std::make_unique<SimHost>();
   interface_ = std::make_unique<HostInterface>(*host_);
