@@ -33,18 +33,11 @@ std::vector<std::string> SplitLines(const std::string& message) {
 void GUI_ExaltationMessageLabel::Draw() {
   const forge::ColouredWord word = forge::FindColouredWord(text);
   const int32_t left = x + w / 2 - gui::TextWidth(kFont, text) / 2;
-  if (word.length == 0) {
-    gui::Text(left, y, kFont, kTextColor, text, 0);
-    return;
-  }
-  const std::string before = text.substr(0, word.start);
-  const std::string coloured = text.substr(word.start, word.length);
-  const std::string after = text.substr(word.start + word.length);
-  const int32_t wordX = left + gui::TextWidth(kFont, before);
-  const int32_t afterX = wordX + gui::TextWidth(kFont, coloured);
-  if (!before.empty()) gui::Text(left, y, kFont, kTextColor, before, 0);
-  gui::Text(wordX, y, kFont, word.color, coloured, 0);
-  if (!after.empty()) gui::Text(afterX, y, kFont, kTextColor, after, 0);
+  // The whole line in grey, then its key word again in colour over itself.
+  gui::Text(left, y, kFont, kTextColor, text, 0);
+  if (word.length == 0) return;
+  const int32_t wordX = left + gui::TextWidth(kFont, text, static_cast<int32_t>(word.start));
+  gui::Text(wordX, y, kFont, word.color, text.substr(word.start, word.length), 0);
 }
 
 namespace forge {
