@@ -4,6 +4,7 @@
 
 #include "gui/draw.h"
 #include "gui/screen.h"
+#include "gui/text_fit.h"
 #include "gui/widgets/button.h"
 #include "gui/widgets/face.h"
 #include "host/handlers.h"
@@ -106,12 +107,16 @@ void GUI_TopStatusBar::Draw() {
 
   const Rows rows = RowsOf();
   manageAccount_->SetBounds(x + w - 130, rows.button, 86, 20);
-  gui::Skin(x + 12, rows.icon, gui::kSheet, 56, 423, 18, 14);
-  gui::Text(x + 34, rows.text, kFont, {100, 200, 255}, community, 0);
-
-  const std::string online = players + " Players Online";
+  // However long the counts, the centre block stays clear of the button
+  // area at the right (and, mirrored, of the left edge), and the community
+  // count stops before the centre block.
+  const int32_t centreRoom = std::max(0, w - 2 * 160);
+  const std::string online = gui::FitText(kFont, players + " Players Online", centreRoom);
   const int32_t width = gui::TextWidth(kFont, online);
   const int32_t blockX = x + (w - (width + 15)) / 2;
+  gui::Skin(x + 12, rows.icon, gui::kSheet, 56, 423, 18, 14);
+  gui::Text(x + 34, rows.text, kFont, {100, 200, 255},
+            gui::FitText(kFont, community, blockX - 8 - (x + 34)), 0);
   gui::Skin(blockX, rows.icon, gui::kSheet, 224, 257, 11, 14);
   gui::Text(blockX + 15, rows.text, kFont, gui::Grey(192), online, 0);
 
