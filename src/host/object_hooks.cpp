@@ -12,11 +12,6 @@ int32_t DrawObjectWithTier(int32_t surface, int32_t x, int32_t y, int32_t size, 
                                   {d0, d1, d2, d3, d4, d5, d6, d7, d8, d9, d10, d11, d12, d13}};
   HostDrawObject(args);
   // Items of tier 1 to 10 carry data 101 to 110.
-  if (data >= 101 && data <= 110) {
-    const int32_t tier = data - 100;
-    HostDrawSkin(surface, x + host::kTierBadgeOffsetX, y, host::kTierBadgeSheet,
-                 host::TierBadgeSourceX(tier), host::kTierBadgeSourceY, host::kTierBadgeWidth,
-                 host::kTierBadgeHeight);
-  }
+  if (data >= 101 && data <= 110) host::DrawTierBadge(surface, x, y, data - 100);
   return 0;
 }

@@ -13,11 +13,7 @@ namespace forge {
 void DrawItemCell(int32_t x, int32_t y, uint16_t displayId, uint32_t tier, bool selected) {
   gui::DrawItemFrame(x, y);
   gui::DrawItem(x + 1, y + 1, 32, displayId);
-  if (tier > 0 && tier <= kMaxTier) {
-    HostDrawSkin(gui::kSurface, x + 1 + host::kTierBadgeOffsetX, y + 1, host::kTierBadgeSheet,
-                 host::TierBadgeSourceX(static_cast<int32_t>(tier)), host::kTierBadgeSourceY,
-                 host::kTierBadgeWidth, host::kTierBadgeHeight);
-  }
+  host::DrawTierBadge(gui::kSurface, x + 1, y + 1, tier);
   if (!selected) return;
   HostFillRectRGB(x, y, 34, 1, 255, 255, 255);
   HostFillRectRGB(x, y + 33, 34, 1, 255, 255, 255);
