@@ -21,7 +21,6 @@ class HoverTimer {
   void Leave() { Track(false, mouseX, mouseY); }
   // True once the mouse has rested longer than `delayMs`.
   bool Due(uint32_t delayMs) const;
-  bool Hovered() const { return hovered_; }
 
   int32_t mouseX = 0, mouseY = 0;
 

@@ -52,16 +52,14 @@ void GUI_ExaltationSelectedDisplay::Draw() {
 }
 
 void GUI_ExaltationRequirementsDisplay::Draw() {
-  forge::ForgeState& state = forge::State();
+  const forge::ForgeState& state = forge::State();
   const forge::ForgeItem* item = state.SelectedFusion();
   if (item == nullptr) {
-    state.fusionReady = false;
     EmptyCell(x, y);
     EmptyCell(x + 50, y);
     return;
   }
   const forge::FusionCheck check = *state.Fusion();
-  state.fusionReady = check.ready;
   CellWithText(x, y, item->displayId, item->tier, "2/" + std::to_string(item->amount),
                forge::RequirementColor(check.enoughItems));
   CellWithText(x + 50, y, forge::kCoreItemId, 0, std::to_string(check.cores),

@@ -27,8 +27,7 @@ class GUI_ExaltationSelectedDisplay : public GUI_Element {
 };
 
 // The fusion's needs: the item count "2/n", the cores, the gold, each grey
-// when met and red when not, and the success rate in green. Decides
-// whether the Forge button is enabled.
+// when met and red when not, and the success rate in green.
 class GUI_ExaltationRequirementsDisplay : public GUI_Element {
  public:
   using GUI_Element::GUI_Element;

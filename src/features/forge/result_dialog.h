@@ -25,8 +25,6 @@ class GUI_ExaltationMessageLabel : public GUI_Element {
 
 namespace forge {
 
-enum class ResultKind : uint8_t { Unsuccessful = 0, Success = 1, Information = 2 };
-
 // 0 "Unsuccessful", 1 "Success", 2 "Information", other "Exaltation".
 const char* ResultTitle(uint32_t kind);
 

@@ -27,7 +27,6 @@ void ForgeState::Reset() {
   activeTab = Tab::Fusion;
   historyPage = 0;
   historyPages = 1;
-  fusionReady = false;
   openedRemotely = false;
 }
 

@@ -47,14 +47,14 @@ struct ForgeState {
   std::vector<ForgeHistoryEntry> history;
   uint32_t historyPage = 0;   // 0-based
   uint32_t historyPages = 1;  // never 0
-  bool fusionReady = false;
   bool openedRemotely = false;
 
   Balance Wallet() const { return {gold, cores}; }
   const ForgeItem* SelectedFusion() const { return Pick(fusionItems, selectedFusion); }
   const ForgeItem* SelectedSource() const { return Pick(transferSources, selectedSource); }
   const ForgeItem* SelectedTarget() const { return Pick(transferTargets, selectedTarget); }
-  // The fusion check of the selected item, or none without a selection.
+  // The fusion check of the selected item, or none without a selection;
+  // its `ready` is whether the Forge button is enabled.
   std::optional<FusionCheck> Fusion() const;
   // The transfer check of the two selected items, or none while either
   // side is unselected.
