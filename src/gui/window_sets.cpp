@@ -99,12 +99,19 @@ void DrawWindowList() {
   for (size_t i = 0; i < list.size(); ++i) list[i]->Draw();
 }
 
-GUI_Dialog* FirstOpenDialogOfKind(int32_t kind) {
+namespace {
+
+GUI_Dialog* FirstInListOfKind(int32_t kind, bool openOnly) {
   for (const auto& dialog : State().windowList) {
-    if (dialog->open && dialog->kind == kind) return dialog.get();
+    if (dialog->kind == kind && (dialog->open || !openOnly)) return dialog.get();
   }
   return nullptr;
 }
+
+}  // namespace
+
+GUI_Dialog* FirstOpenDialogOfKind(int32_t kind) { return FirstInListOfKind(kind, true); }
+GUI_Dialog* FirstDialogOfKind(int32_t kind) { return FirstInListOfKind(kind, false); }
 
 void InstallWindowSets() {
   host::SetModalSlotHooks({&DrawModalDialog, &DestroyModalDialog});

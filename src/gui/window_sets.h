@@ -64,6 +64,8 @@ void DestroyWindowList();
 void DrawWindowList();
 // The first open dialog of that placement kind in the list, or none.
 GUI_Dialog* FirstOpenDialogOfKind(int32_t kind);
+// The same, open or hidden.
+GUI_Dialog* FirstDialogOfKind(int32_t kind);
 
 // Hooks the sets into the frame (modal slot and singletons in the tick, the
 // login list after the host frame). Called once at attach.

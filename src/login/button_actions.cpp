@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "gui/dialog.h"
+#include "gui/widget_queries.h"
 #include "gui/widgets.h"
 #include "gui/window_sets.h"
 #include "host/host_functions.h"
@@ -31,7 +32,7 @@ void HandToHost(const std::string& account, const std::string& password) {
 }
 
 void LoginFromDialog() {
-  GUI_Dialog* dialog = FirstDialogOfKind(GUI_Dialog::kCentered);
+  GUI_Dialog* dialog = gui::FirstDialogOfKind(GUI_Dialog::kCentered);
   if (dialog == nullptr || dialog->FindChild(kAccountBox) == nullptr ||
       dialog->FindChild(kPasswordBox) == nullptr) {
     return;
@@ -102,7 +103,10 @@ bool LoginTakesReturn() {
   if (LoginPending()) return false;
   GUI_Dialog* dialog = gui::FirstOpenDialogOfKind(GUI_Dialog::kCentered);
   if (dialog == nullptr) return false;
-  if (BoxText(*dialog, kAccountBox).empty() && BoxText(*dialog, kPasswordBox).empty()) return false;
+  if (!gui::TextBoxHasText(dialog->FindChild(kAccountBox)) &&
+      !gui::TextBoxHasText(dialog->FindChild(kPasswordBox))) {
+    return false;
+  }
   OnButtonAction(kEnterGame, 0);
   return true;
 }

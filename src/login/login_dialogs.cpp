@@ -37,13 +37,6 @@ GUI_Button* Button(GUI_Dialog& dialog, int32_t x, int32_t y, int32_t w, const ch
 
 }  // namespace
 
-GUI_Dialog* FirstDialogOfKind(int32_t kind) {
-  for (const auto& dialog : gui::WindowList()) {
-    if (dialog->kind == kind) return dialog.get();
-  }
-  return nullptr;
-}
-
 GUI_Accounts* SavedAccountsList() {
   for (const auto& dialog : gui::WindowList()) {
     if (dialog->open == 0 || dialog->kind != GUI_Dialog::kSavedAccounts) continue;

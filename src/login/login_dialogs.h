@@ -24,9 +24,6 @@ GUI_Dialog* OpenSavedAccounts();
 // remembers which.
 void ToggleSavedAccounts();
 
-// The first dialog of that placement kind in the login dialog list (open
-// or hidden), or none.
-GUI_Dialog* FirstDialogOfKind(int32_t kind);
 // The list of the first open "Saved Accounts" dialog, or none.
 GUI_Accounts* SavedAccountsList();
 // Every open list follows a change of the account count.

@@ -2,6 +2,7 @@
 
 #include "gui/dialog.h"
 #include "gui/widgets.h"
+#include "gui/window_sets.h"
 #include "host/handlers.h"
 #include "input/input_state.h"
 #include "login/login_dialogs.h"
@@ -27,7 +28,7 @@ bool LoginPending() { return State().active; }
 void EnterLoginPending() {
   Pending& p = State();
   if (p.active) return;
-  GUI_Dialog* dialog = FirstDialogOfKind(GUI_Dialog::kCentered);
+  GUI_Dialog* dialog = gui::FirstDialogOfKind(GUI_Dialog::kCentered);
   if (dialog != nullptr) dialog->open = 0;
   p.dialog = dialog;
   p.active = true;
@@ -38,7 +39,7 @@ void RestoreLoginDialog() {
   Pending& p = State();
   if (!p.active || p.dialog == nullptr) return;
   // The dialog is remembered by pointer; it must still be the login dialog.
-  if (FirstDialogOfKind(GUI_Dialog::kCentered) != p.dialog) {
+  if (gui::FirstDialogOfKind(GUI_Dialog::kCentered) != p.dialog) {
     p = Pending{};
     return;
   }
