@@ -6,6 +6,7 @@
 #include "host/host_functions.h"
 #include "input/input_state.h"
 #include "platform/platform.h"
+#include "protocol/store_request.h"
 
 namespace enhancements {
 
@@ -27,12 +28,6 @@ constexpr char kNoMainWindowText[] = "Janela principal n\xE3o encontrada para es
 constexpr char kNoMainWindowCaption[] = "Erro";
 
 void HostAction(int32_t action) { HostCall(kHostAction, {static_cast<uint32_t>(action)}); }
-
-void OpenStore() {
-  HostPacketBegin(0xFA);
-  HostPacketAddU8(0);
-  HostPacketSend(1);
-}
 
 void OpenStoreInbox() {
   const auto container = static_cast<uint8_t>(HostCall(kHostInboxContainer) & 0xFF);
@@ -73,7 +68,7 @@ void ToggleShortcutBar() {
 }  // namespace
 
 void InstallPanelCommands() {
-  RegisterPanelCommand(1000, &OpenStore);
+  RegisterPanelCommand(1000, &protocol::RequestStoreOpen);
   RegisterPanelCommand(1001, &OpenStoreInbox);
   RegisterPanelCommand(1002, &MinimizeClient);
   RegisterPanelCommand(1003, &input::ToggleWalkMode);

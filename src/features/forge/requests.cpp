@@ -38,10 +38,4 @@ void RequestTransfer(const ForgeItem& source, const ForgeItem& target) {
   HostPacketSend(1);
 }
 
-void RequestOpenStore() {
-  HostPacketBegin(0xFA);
-  HostPacketAddU8(0);
-  HostPacketSend(1);
-}
-
 }  // namespace forge

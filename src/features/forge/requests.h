@@ -12,6 +12,5 @@ void RequestFusion(const ForgeItem& item);    // 205
 void RequestHistoryPage(uint32_t page);       // 207
 void RequestTransferData();                   // 208
 void RequestTransfer(const ForgeItem& source, const ForgeItem& target);  // 209
-void RequestOpenStore();                      // 250
 
 }  // namespace forge

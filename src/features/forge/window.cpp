@@ -14,6 +14,7 @@
 #include "gui/screen.h"
 #include "gui/widgets.h"
 #include "gui/window_sets.h"
+#include "protocol/store_request.h"
 
 namespace forge {
 
@@ -354,7 +355,7 @@ void PressTransfer() {
 void OpenStore() {
   if (!ForgeIsCurrent()) return;
   gui::StackModalDialog(nullptr);
-  RequestOpenStore();
+  protocol::RequestStoreOpen();
 }
 
 }  // namespace

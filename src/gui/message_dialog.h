@@ -1,0 +1,32 @@
+// The toolkit's message dialog: a title, a message shown one line per "\n",
+// a separator and "Ok" (answering Enter and Escape). Result and refusal
+// messages of the feature windows use it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "gui/element.h"
+
+class GUI_Dialog;
+
+namespace gui {
+
+inline constexpr int32_t kMessageFont = 1;
+
+// Makes the element that shows one line: `width` is the widest line's width
+// and (x, y) the line's top left.
+using MessageLineFactory = GUI_Element* (*)(int32_t x, int32_t y, int32_t width,
+                                             const std::string& line);
+
+// The dialog grows with its message, (max(274, widest line) + 36) x (91 + 14
+// x lines), but stays on the screen: longer lines end in "...", and lines
+// below the screen's edge are left out. "Ok" reports `okCode` to `handler`.
+// Without a factory each line is a grey label.
+std::unique_ptr<GUI_Dialog> BuildMessageDialog(const std::string& title,
+                                               const std::string& message, int32_t placement,
+                                               GUI_Handler handler, int32_t okCode,
+                                               MessageLineFactory makeLine = nullptr);
+
+}  // namespace gui
