@@ -7,6 +7,7 @@
 #include "enhancements/exit_warning.h"
 #include "features/analyzer/analyzer.h"
 #include "features/forge/forge.h"
+#include "features/prey/prey.h"
 #include "gui/window_sets.h"
 #include "host/appearance/data_files.h"
 #include "host/start_up.h"
@@ -46,6 +47,7 @@ void WireSubsystems() {
   // Features, each with its opcodes, windows, commands and per-game reset.
   analyzer::Install();
   forge::Install();
+  prey::Install();
 }
 
 }  // namespace

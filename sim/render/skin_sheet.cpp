@@ -49,6 +49,8 @@ constexpr Region kRegions[] = {
     {199, 480, 20, 19, SkinPart::kButtonFaceRed, false},
     {111, 360, 18, 18, SkinPart::kSummonIcon, false},
     {86, 437, 12, 12, SkinPart::kBestiaryIcon, false},
+    {246, 274, 9, 10, SkinPart::kStarFilled, false},
+    {256, 274, 9, 10, SkinPart::kStarEmpty, false},
 };
 
 // Regions as wide and high as the copy: they start exactly at their corner.
@@ -171,6 +173,17 @@ void BestiaryIcon(Framebuffer& fb, const Rect& r) {
   });
 }
 
+// A rating star: a diamond, gold when filled and dark grey when empty.
+void Star(Framebuffer& fb, const Rect& r, bool filled) {
+  const Rgba colour = filled ? Rgba{228, 184, 48, 255} : Rgba{70, 66, 60, 255};
+  fb.Paint(r, [&](int64_t u, int64_t v) -> Pixel {
+    const int64_t du = u < 4 ? 4 - u : u - 4;
+    const int64_t dv = v < 5 ? 5 - v : v - 4;
+    if (du + dv > 5) return std::nullopt;
+    return colour;
+  });
+}
+
 // Whatever the renderer has no stand-in for: a muted violet checker.
 void Unknown(Framebuffer& fb, const Rect& r) {
   fb.Paint(r, [](int64_t u, int64_t v) {
@@ -208,6 +221,8 @@ void DrawPart(Framebuffer& fb, const Rect& r, const SkinMatch& m) {
     case SkinPart::kTierBadge: return TierBadge(fb, r, m.tier);
     case SkinPart::kSummonIcon: return SummonIcon(fb, r);
     case SkinPart::kBestiaryIcon: return BestiaryIcon(fb, r);
+    case SkinPart::kStarFilled: return Star(fb, r, true);
+    case SkinPart::kStarEmpty: return Star(fb, r, false);
     case SkinPart::kUnknown: return Unknown(fb, r);
   }
 }

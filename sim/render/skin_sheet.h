@@ -39,6 +39,8 @@ enum class SkinPart {
   kTierBadge,
   kSummonIcon,
   kBestiaryIcon,
+  kStarFilled,
+  kStarEmpty,
 };
 
 struct SkinMatch {
