@@ -5,6 +5,7 @@
 #include <string>
 
 #include "features/prey/rules.h"
+#include "gui/time_bar.h"
 
 namespace prey {
 namespace {
@@ -39,9 +40,9 @@ TEST(PreyRules, TimeBarIsFullFromTwoHoursAndNeverEmptyWhileTimeIsLeft) {
                       {7201, 90, 194}, {65535, 90, 194}};
   for (const Row& r : rows) {
     EXPECT_EQ(TimeBarValue(r.timeLeft), r.value) << r.timeLeft;
-    EXPECT_EQ(TimeBarFill(194, r.value), r.fill) << r.timeLeft;
+    EXPECT_EQ(gui::TimeBarFill(194, r.value), r.fill) << r.timeLeft;
   }
-  EXPECT_EQ(TimeBarFill(20, 1), 1);  // a sliver stays visible
+  EXPECT_EQ(gui::TimeBarFill(20, 1), 1);  // a sliver stays visible
 }
 
 TEST(PreyRules, ListRerollNeedsTheFreeRerollOrEnoughGoldInSixtyFourBits) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "gui/time_bar.h"
+
 namespace prey {
 namespace {
 
@@ -20,7 +22,6 @@ constexpr Bonus kBonuses[] = {
 constexpr size_t kBonusCount = sizeof(kBonuses) / sizeof(kBonuses[0]);
 
 constexpr uint32_t kFullBarSeconds = 7200;
-constexpr int32_t kBarScale = 90;
 
 std::string TwoByTwo(unsigned first, unsigned second) {
   char text[16];
@@ -94,13 +95,7 @@ std::string FreeRerollText(uint16_t freeRerollMinutes) {
 
 int32_t TimeBarValue(uint16_t timeLeft) {
   const uint32_t seconds = std::min<uint32_t>(timeLeft, kFullBarSeconds);
-  const auto percent = static_cast<int32_t>(std::clamp<uint32_t>(seconds * 100 / kFullBarSeconds, 0, 100));
-  return percent * kBarScale / 100;
-}
-
-int32_t TimeBarFill(int32_t width, int32_t value) {
-  if (value <= 0 || width <= 0) return 0;
-  return std::max(1, width * value / kBarScale);
+  return gui::TimeBarValue(static_cast<int32_t>(seconds * 100 / kFullBarSeconds));
 }
 
 bool ListRerollAllowed(const PreySlot& slot, const PreyResources& resources) {

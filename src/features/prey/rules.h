@@ -31,9 +31,6 @@ std::string FreeRerollText(uint16_t freeRerollMinutes);
 
 // The time bar's value 0..90 for the seconds left (full from 7200 on).
 int32_t TimeBarValue(uint16_t timeLeft);
-// The width of the bar's fill for that value: width x value / 90, at least 1
-// when the value is above 0.
-int32_t TimeBarFill(int32_t width, int32_t value);
 
 // A list reroll is allowed when it is free or the gold covers the price.
 bool ListRerollAllowed(const PreySlot& slot, const PreyResources& resources);

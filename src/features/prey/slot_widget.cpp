@@ -8,6 +8,7 @@
 #include "gui/draw.h"
 #include "gui/outfit_picture.h"
 #include "gui/text_fit.h"
+#include "gui/time_bar.h"
 #include "gui/widgets/face.h"
 
 namespace {
@@ -38,12 +39,7 @@ const prey::PreySlot& Record(size_t slot) { return prey::Slots()[slot]; }
 
 // ---- the time bar ---------------------------------------------------------------------
 
-void GUI_PreyProgressBar::Draw() {
-  HostFillRectRGB(x, y, w, h, 35, 35, 35);
-  const int32_t fill = prey::TimeBarFill(w, prey::TimeBarValue(timeLeft));
-  if (fill > 0) HostFillRectRGB(x, y, fill, h, 148, 100, 0);
-  gui::Bevel(x, y, w, h, gui::Grey(0), gui::Grey(0));
-}
+void GUI_PreyProgressBar::Draw() { gui::DrawTimeBar(x, y, w, h, prey::TimeBarValue(timeLeft)); }
 
 // ---- the slot -------------------------------------------------------------------------
 
