@@ -14,7 +14,7 @@ namespace sim {
 // and the sprite of frame group position (1, 1, 1, 1, 1) at that phase
 // (0x504440). It records one HostDrawCreature:
 //   surface 1, x, y, width, height, outfit {look type, 0, 0}, r g b 0,
-//   display {sprite id, phase, third, 0, 0}.
+//   display {sprite id, phase, third, 0, 0, 0, 0}.
 void DefineAppearanceHostFunctions(SimHost& host);
 
 }  // namespace sim

@@ -114,15 +114,19 @@ void Win32Host::DrawObject(const host::ObjectDrawArgs& a) {
   Call(addr::kDrawObject, args, 20);
 }
 
-// The listed fields make sixteen words: surface, x, y, width, height, three
-// outfit values, r, g, b and five display values. Under cdecl an argument
-// the host does not read is harmless, so all of them are passed.
+// Eighteen words: surface, x, y, width, height, three outfit values, r, g,
+// b and seven display values, as the outfit pictures fill them. The host's
+// function is known to read sixteen; under cdecl the caller removes the
+// arguments, so the two trailing words it may not read do no harm.
 void Win32Host::DrawCreature(const host::CreatureDrawArgs& a) {
-  uint32_t args[16] = {Word(a.surface), Word(a.x),         Word(a.y),         Word(a.width),
-                       Word(a.height),  Word(a.outfit[0]), Word(a.outfit[1]), Word(a.outfit[2]),
-                       Word(a.r),       Word(a.g),         Word(a.b)};
-  for (int i = 0; i < 5; ++i) args[11 + i] = Word(a.display[i]);
-  Call(addr::kDrawCreature, args, 16);
+  constexpr int kDisplay = 7;
+  static_assert(sizeof(a.display) == kDisplay * sizeof(int32_t));
+  uint32_t args[11 + kDisplay] = {Word(a.surface),   Word(a.x),         Word(a.y),
+                                  Word(a.width),     Word(a.height),    Word(a.outfit[0]),
+                                  Word(a.outfit[1]), Word(a.outfit[2]), Word(a.r),
+                                  Word(a.g),         Word(a.b)};
+  for (int i = 0; i < kDisplay; ++i) args[11 + i] = Word(a.display[i]);
+  Call(addr::kDrawCreature, args, 11 + kDisplay);
 }
 
 uint32_t Win32Host::Renderer() { return CallCdecl<uint32_t>(addr::kRenderer); }

@@ -1,7 +1,9 @@
 #include "sim/render/object_tiles.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "sim/render/shapes.h"
@@ -43,6 +45,29 @@ void DrawCreatureTile(Framebuffer& fb, const Rect& r, int64_t lookType, Rgba tin
   const int64_t labelH = std::min<int64_t>(r.h, 9);
   DrawTinyDigitsCentred(fb, {r.x, r.y + r.h - labelH, r.w, labelH}, std::to_string(lookType),
                         kLabel, 1);
+}
+
+void DrawOutfitTile(Framebuffer& fb, const Rect& r, int64_t sprite, const OutfitColors& colors) {
+  if (r.Empty()) return;
+  const auto unpacked = [](int64_t packed) {
+    return Rgba{static_cast<uint8_t>(packed >> 16), static_cast<uint8_t>(packed >> 8),
+                static_cast<uint8_t>(packed), 255};
+  };
+  const int shade = 70 + static_cast<int>(static_cast<uint64_t>(sprite) * 37 % 50);
+  const Rgba head = Shade(unpacked(colors.head), shade);
+  const Rgba body = Shade(unpacked(colors.body), shade);
+  const Rgba legs = Shade(unpacked(colors.legs), shade);
+  const Rgba feet = Shade(unpacked(colors.feet), shade);
+  const int64_t w = r.w, h = r.h;
+  fb.Paint(r, [&](int64_t u, int64_t v) -> std::optional<Rgba> {
+    const double dx = u + 0.5 - w / 2.0, dy = v + 0.5 - h / 5.0;
+    const double radius = std::min(w, h) / 6.0;
+    if (dx * dx + dy * dy <= radius * radius) return head;
+    if (v < h * 2 / 5 || v >= h * 19 / 20) return std::nullopt;
+    if (v < h * 7 / 10) return std::abs(dx) <= w * 0.3 ? std::optional(body) : std::nullopt;
+    if (std::abs(dx) > w * 0.25 || std::abs(dx) < w * 0.04) return std::nullopt;
+    return v < h * 17 / 20 ? legs : feet;
+  });
 }
 
 void DrawSpriteMark(Framebuffer& fb, int index, int64_t routine) {

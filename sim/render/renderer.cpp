@@ -59,6 +59,8 @@ class FramePainter {
       TextBox(call);
     } else if (call.name == "HostDrawObject" && a.size() >= 5) {
       if (a[4] != 0) DrawObjectTile(fb_, a[1], a[2], a[3], a[4]);
+    } else if (call.name == "HostDrawCreature" && a.size() >= 18 && a[16] == kOutfitPicture) {
+      DrawOutfitTile(fb_, {a[1], a[2], a[3], a[4]}, a[5], {a[7], a[8], a[9], a[10]});
     } else if (call.name == "HostDrawCreature" && a.size() >= 11) {
       DrawCreatureTile(fb_, {a[1], a[2], a[3], a[4]}, a[5], ColorAt(a, 8));
     } else if (call.name == "HostSpriteDraw" && !a.empty()) {
@@ -115,6 +117,9 @@ class FramePainter {
   }
 
   static constexpr int kHostOwnFont = 1;  // the host draws its own texts in font 1
+  // The library's outfit pictures end their creature draws with 65535, 65535
+  // (the host's own creature drawing leaves those words 0).
+  static constexpr int32_t kOutfitPicture = 65535;
 
   Framebuffer& fb_;
   TextRenderer& text_;

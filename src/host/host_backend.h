@@ -20,12 +20,15 @@ struct ObjectDrawArgs {
   int32_t display[14] = {};
 };
 
-// The 13 arguments of the host's creature drawing call.
+// The 18 arguments of the host's creature drawing call. An outfit picture
+// fills all of them: outfit {sprite, colour-mask sprite, head colour}, the
+// body, legs and feet colours in r, g, b (each 0x00RRGGBB), display
+// {0, 0, 0, 0, 0, 65535, 65535}. Callers that know fewer leave the rest 0.
 struct CreatureDrawArgs {
   int32_t surface = 1, x = 0, y = 0, width = 0, height = 0;
   int32_t outfit[3] = {};
   int32_t r = 0, g = 0, b = 0;
-  int32_t display[5] = {};
+  int32_t display[7] = {};
 };
 
 // The host's own exceptions and the faults on which the real client itself
