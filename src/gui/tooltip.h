@@ -1,5 +1,5 @@
-// The toolkit's hover tooltip: a grey box with a black frame and one line of
-// text, shown near the mouse once it has rested on something long enough.
+// The toolkit's hover tooltip: a grey box with a black frame and its lines
+// of text, shown near the mouse once it has rested on something long enough.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +7,10 @@
 
 namespace gui {
 
-// Draws `text` in a box 18 pixels above the mouse, or 10 pixels below it
-// when the box would come closer than 5 pixels to the top, moved left so
+// Draws `text`, one line per '\n', in a box as wide as the widest line and
+// 14 pixels high per line (plus 4). The box ends at the mouse's height (a
+// one-line box starts 18 pixels above it), or starts 10 pixels below it
+// when it would come closer than 5 pixels to the top; it is moved left so
 // it stays on screen.
 void DrawTooltip(int32_t mouseX, int32_t mouseY, const std::string& text);
 
