@@ -1,6 +1,6 @@
 // The prey tracker "Prey Creatures": a docked singleton window with one
-// 162 x 50 row per slot, showing the creature and its time left, with a
-// tooltip, and opening the prey window on a click.
+// 162 x 50 row per slot, 45 pixels apart, showing the creature and its time
+// left, with a tooltip, and opening the prey window on a click.
 #pragma once
 
 #include <cstddef>
@@ -12,7 +12,8 @@
 class GUI_Window;
 
 // One slot of the tracker. It reads the slot record live, so it always
-// shows what the server last sent.
+// shows what the server last sent. Locked, inactive and selecting slots
+// have no creature running: they show as "Inactive".
 class GUI_PreyTrackerSlot : public GUI_Element {
  public:
   static constexpr int32_t kWidth = 162, kHeight = 50;
@@ -25,6 +26,13 @@ class GUI_PreyTrackerSlot : public GUI_Element {
 
   size_t slot;
   gui::HoverTimer hover;
+
+ private:
+  // The row's own 45-pixel band: rows are 50 high but 45 apart.
+  bool InBand(int32_t px, int32_t py) const;
+  void DrawDueTooltip() const;
+
+  bool armed_ = false;  // pressed; a release inside the row clicks
 };
 
 namespace prey {
