@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -16,11 +17,20 @@
 
 namespace sim {
 
+// The pixels of a picture the library draws itself (a texture): width x
+// height pixels of 4 bytes (red, green, blue, alpha 0 or 255), rows from top
+// to bottom.
+struct DrawnPicture {
+  int32_t width = 0, height = 0;
+  std::vector<uint8_t> rgba;
+};
+
 // One recorded drawing call of a frame.
 struct DrawCall {
   std::string name;           // "HostDrawText", "HostFillRect", "RendererFill", ...
   std::vector<int32_t> args;  // numeric arguments in order (the text excluded)
   std::string text;           // the text of text-drawing calls
+  std::shared_ptr<const DrawnPicture> picture = {};  // what a "Texture" draw shows
 };
 
 using Packet = std::vector<uint8_t>;

@@ -11,6 +11,7 @@
 #include "library.h"
 #include "sim/address_space.h"
 #include "sim/appearance_host.h"
+#include "sim/sim_texture.h"
 #include "web/endpoints.h"
 
 namespace sim {
@@ -72,6 +73,7 @@ Simulator::Simulator(const std::string& root) {
   };
   platform::Install(os_.get());
   host::Install(host_.get());
+  gui::SetTextureFactory(&CreateSimTexture);
 
   root_ = root.empty() ? MakeRoot() : root;
   ownsRoot_ = root.empty();

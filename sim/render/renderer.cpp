@@ -7,6 +7,7 @@
 #include "sim/render/backdrop.h"
 #include "sim/render/host_fills.h"
 #include "sim/render/object_tiles.h"
+#include "sim/render/picture_paint.h"
 #include "sim/render/shapes.h"
 #include "sim/render/skin_sheet.h"
 #include "sim/render/tiny_digits.h"
@@ -63,6 +64,8 @@ class FramePainter {
       DrawOutfitTile(fb_, {a[1], a[2], a[3], a[4]}, a[5], {a[7], a[8], a[9], a[10]});
     } else if (call.name == "HostDrawCreature" && a.size() >= 11) {
       DrawCreatureTile(fb_, {a[1], a[2], a[3], a[4]}, a[5], ColorAt(a, 8));
+    } else if (call.name == "Texture" && a.size() >= 6 && call.picture != nullptr) {
+      DrawPicture(fb_, {a[2], a[3], a[4], a[5]}, *call.picture);
     } else if (call.name == "HostSpriteDraw" && !a.empty()) {
       DrawSpriteMark(fb_, sprites_++, a[0]);
     } else if (call.name == "HostButton" && a.size() >= 6) {

@@ -26,7 +26,8 @@
 // DejaVu Sans Mono in cells of exactly sim::FontAdvance(font) pixels (see
 // text.h). Objects and creatures are coloured tiles labelled with the object
 // id or look type; the host's position-less sprite calls are small numbered
-// ticks along the top edge.
+// ticks along the top edge. "Texture" is a picture the library draws itself,
+// scaled to its rectangle, its transparent pixels left out.
 #pragma once
 
 #include <vector>
