@@ -9,5 +9,7 @@ int PatchDumpCommand(int argc, char** argv);
 int RunCommand(int argc, char** argv);
 // quorlan-sim appearance FILE [--category C --id N]
 int AppearanceCommand(int argc, char** argv);
+// quorlan-sim png FILE [--raw OUT]
+int PngCommand(int argc, char** argv);
 
 }  // namespace sim
