@@ -237,22 +237,32 @@ TEST(TexturePixels, RowsFollowTheLockedPitch) {
 }
 
 TEST(TexturePixels, LostSurfacesAndBusyBlitsAreRetriedEveryTenMilliseconds) {
-  for (const auto& [lostFor, restored, restores] :
-       {std::tuple{1, true, 1}, std::tuple{3, true, 3}, std::tuple{1000, false, tx::kMaxRetries}}) {
+  struct Loss {
+    int lostFor;
+    bool restored;
+    int restores;
+  };
+  for (const Loss c : {Loss{1, true, 1}, Loss{3, true, 3}, Loss{1000, false, tx::kMaxRetries}}) {
+    const auto [lostFor, restored, restores] = c;
     int calls = 0;
     std::vector<uint32_t> sleeps;
-    const bool result = tx::RestoreWhileLost([&] { return calls < lostFor; }, [&] { ++calls; },
+    const bool result = tx::RestoreWhileLost([&] { return calls < c.lostFor; }, [&] { ++calls; },
                                              [&](uint32_t ms) { sleeps.push_back(ms); });
     EXPECT_EQ(result, restored) << lostFor;
     EXPECT_EQ(calls, restores) << lostFor;
     EXPECT_EQ(sleeps, std::vector<uint32_t>(restores - 1, 10)) << lostFor;
   }
   constexpr int32_t kBusy = -7;
-  for (const auto& [busyFor, answer, attempts] :
-       {std::tuple{0, 0, 1}, std::tuple{2, 0, 3}, std::tuple{1000, kBusy, tx::kMaxRetries}}) {
+  struct Busy {
+    int busyFor;
+    int32_t answer;
+    int attempts;
+  };
+  for (const Busy c : {Busy{0, 0, 1}, Busy{2, 0, 3}, Busy{1000, kBusy, tx::kMaxRetries}}) {
+    const auto [busyFor, answer, attempts] = c;
     int calls = 0;
     std::vector<uint32_t> sleeps;
-    const int32_t result = tx::RetryWhileBusy([&] { return calls++ < busyFor ? kBusy : 0; }, kBusy,
+    const int32_t result = tx::RetryWhileBusy([&] { return calls++ < c.busyFor ? kBusy : 0; }, kBusy,
                                               [&](uint32_t ms) { sleeps.push_back(ms); });
     EXPECT_EQ(result, answer) << busyFor;
     EXPECT_EQ(calls, attempts) << busyFor;
