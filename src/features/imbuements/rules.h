@@ -21,6 +21,7 @@ bool CanImbue(const ImbuementInfo& info, uint64_t gold, const std::map<uint16_t,
 // price cannot wrap around to an affordable one, and every source owned.
 bool CanProtect(const ImbuementInfo& info, uint64_t gold,
                 const std::map<uint16_t, uint16_t>& owned);
+// Clear: an occupied slot and gold >= its clearCost.
 bool CanClear(const ImbuementSlot& slot, uint64_t gold);
 
 // Below 70 red, 70..89 yellow, from 90 green.
@@ -41,7 +42,21 @@ gui::Color TrackerTimeColor(uint32_t seconds);
 // without that prefix.
 uint8_t TierOf(const std::string& name, std::string* rest);
 // The kind cell 1..23 of the first kind word found in the (prefix-free)
-// name, in the table's order; 0 when none is found.
+// name, in the table's order ("Strike", "Vampirism", ... "Reap"), wherever
+// in the name it stands; 0 when none is found (no picture).
 uint8_t KindCell(const std::string& nameWithoutTier);
+inline constexpr uint8_t kKindCount = 23;
+
+// The imbuement strip of the interface sheet (gui::kSheet): 32 x 32
+// pictures, 11 to a row; cell 0 is the empty slot, cell k the picture of
+// kind k.
+inline constexpr int32_t kStripX = 0, kStripY = 512;
+inline constexpr int32_t kStripCellSize = 32;
+inline constexpr int32_t kStripColumns = 11;
+struct StripPoint {
+  int32_t x = 0, y = 0;
+};
+// The sheet position of cell k: column k mod 11, row k div 11.
+StripPoint StripCell(uint8_t cell);
 
 }  // namespace imbuements

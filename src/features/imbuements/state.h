@@ -73,6 +73,10 @@ struct WindowState {
   void Derive();
 };
 
+// Each message 235 replaces the whole state, read aside first, so the
+// selection starts over with it: slot 0, no imbuement, imbue mode. The
+// window then selects a slot as a press on it would (and may restore the
+// player's earlier choice itself).
 WindowState& State();
 
 // ---- the tracker --------------------------------------------------------------------
@@ -91,6 +95,8 @@ struct TrackerItem {
   std::vector<TrackerEntry> entries;
 };
 
+// Replaced by each message 93: only items with a running imbuement, in the
+// message's order. Emptied when the player leaves the game.
 std::vector<TrackerItem>& TrackerItems();
 
 }  // namespace imbuements
