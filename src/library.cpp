@@ -7,6 +7,7 @@
 #include "enhancements/exit_warning.h"
 #include "features/analyzer/analyzer.h"
 #include "features/forge/forge.h"
+#include "features/imbuements/imbuements.h"
 #include "features/prey/prey.h"
 #include "gui/window_sets.h"
 #include "host/appearance/data_files.h"
@@ -48,6 +49,7 @@ void WireSubsystems() {
   analyzer::Install();
   forge::Install();
   prey::Install();
+  imbuements::Install();
 }
 
 }  // namespace
