@@ -51,6 +51,7 @@ constexpr Region kRegions[] = {
     {86, 437, 12, 12, SkinPart::kBestiaryIcon, false},
     {246, 274, 9, 10, SkinPart::kStarFilled, false},
     {256, 274, 9, 10, SkinPart::kStarEmpty, false},
+    {0, 512, 352, 96, SkinPart::kImbuementStrip, false},
 };
 
 // Regions as wide and high as the copy: they start exactly at their corner.
@@ -184,6 +185,20 @@ void Star(Framebuffer& fb, const Rect& r, bool filled) {
   });
 }
 
+// The imbuement strip: cell 0 an empty sunken slot, cell k a box in the
+// colour of k with the number k.
+void ImbuementStrip(Framebuffer& fb, const Rect& r) {
+  constexpr int64_t kCell = 32, kColumns = 11;
+  for (int64_t k = 0; k < kColumns * (r.h / kCell); ++k) {
+    const Rect cell{r.x + kCell * (k % kColumns), r.y + kCell * (k / kColumns), kCell, kCell};
+    if (k == 0) {
+      DrawBevelBox(fb, cell, {28, 27, 25, 255}, false);
+    } else {
+      DrawNumberedBox(fb, cell, k, false);
+    }
+  }
+}
+
 // Whatever the renderer has no stand-in for: a muted violet checker.
 void Unknown(Framebuffer& fb, const Rect& r) {
   fb.Paint(r, [](int64_t u, int64_t v) {
@@ -223,6 +238,7 @@ void DrawPart(Framebuffer& fb, const Rect& r, const SkinMatch& m) {
     case SkinPart::kBestiaryIcon: return BestiaryIcon(fb, r);
     case SkinPart::kStarFilled: return Star(fb, r, true);
     case SkinPart::kStarEmpty: return Star(fb, r, false);
+    case SkinPart::kImbuementStrip: return ImbuementStrip(fb, r);
     case SkinPart::kUnknown: return Unknown(fb, r);
   }
 }

@@ -41,6 +41,7 @@ enum class SkinPart {
   kBestiaryIcon,
   kStarFilled,
   kStarEmpty,
+  kImbuementStrip,  // 32 x 32 cells, 11 to a row: the empty slot, then the kinds
 };
 
 struct SkinMatch {
