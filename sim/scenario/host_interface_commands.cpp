@@ -65,7 +65,9 @@ void ShowWindow(Context& c, const ScriptLine& line) {
 
 // appearance + block: the host's appearance file, one record a line
 // ("item ID", "outfit ID", "effect ID" or "missile ID", then "flag N"
-// any number of times), loaded by the host's data-file load.
+// any number of times, and the shape of its first frame group: "tiles W H",
+// "layers N", "facings N" (pattern X), "addons N" (pattern Y); its sprites
+// are numbered 1, 2, ... in file order), loaded by the host's data-file load.
 void Appearance(Context& c, const ScriptLine& line) {
   RequireArgs(line, 0, 0);
   namespace af = sim::appearance_file;
@@ -91,11 +93,31 @@ void Appearance(Context& c, const ScriptLine& line) {
       throw ScriptError(at, "expected CATEGORY ID [flag N]...");
     }
     af::RecordSpec& record = writer.Set(*found, static_cast<uint16_t>(id));
+    af::Group& group = record.groups.front();
     std::string word;
-    uint32_t flag = 0;
+    uint32_t value = 0;
+    // A byte-sized count of the first frame group, at least 1.
+    const auto count = [&](uint8_t* field) {
+      uint32_t n = 0;
+      if (!(words >> n) || n == 0 || n > 255) throw ScriptError(at, "expected a count from 1 to 255");
+      *field = static_cast<uint8_t>(n);
+    };
     while (words >> word) {
-      if (word != "flag" || !(words >> flag) || flag > 37) throw ScriptError(at, "expected flag N (0 to 37)");
-      record.attributes.push_back(af::Flag(static_cast<uint8_t>(flag)));
+      if (word == "flag") {
+        if (!(words >> value) || value > 37) throw ScriptError(at, "expected flag N (0 to 37)");
+        record.attributes.push_back(af::Flag(static_cast<uint8_t>(value)));
+      } else if (word == "tiles") {
+        count(&group.width);
+        count(&group.height);
+      } else if (word == "layers") {
+        count(&group.layers);
+      } else if (word == "facings") {
+        count(&group.patternX);
+      } else if (word == "addons") {
+        count(&group.patternY);
+      } else {
+        throw ScriptError(at, "expected flag N, tiles W H, layers N, facings N or addons N");
+      }
     }
   }
   Simulator& sim = c.Sim();

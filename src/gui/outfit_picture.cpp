@@ -4,6 +4,7 @@
 
 #include "host/handlers.h"
 #include "host/host_functions.h"
+#include "host/library_data.h"
 
 namespace gui {
 namespace {
@@ -95,9 +96,34 @@ Color OutfitColor(uint32_t index) {
   return kPalette[index < static_cast<uint32_t>(kOutfitPaletteSize) ? index : 0];
 }
 
+namespace {
+
+// The picture is the standing creature without a mount, whatever the
+// host's creature drawing last left in the getters' selectors.
+class StandingOutfitScope {
+ public:
+  StandingOutfitScope() : group_(SpriteGroupIndex), patternZ_(OutfitPatternZ()) {
+    SpriteGroupIndex = 0;
+    OutfitPatternZ() = 1;
+  }
+  ~StandingOutfitScope() {
+    SpriteGroupIndex = group_;
+    OutfitPatternZ() = patternZ_;
+  }
+  StandingOutfitScope(const StandingOutfitScope&) = delete;
+  StandingOutfitScope& operator=(const StandingOutfitScope&) = delete;
+
+ private:
+  uint8_t group_;
+  uint32_t patternZ_;
+};
+
+}  // namespace
+
 void DrawOutfitPicture(const Outfit& outfit, int32_t x, int32_t y, int32_t size) {
   const int32_t look = outfit.lookType;
   if (look == 0 || size <= 0) return;
+  const StandingOutfitScope standing;
   const int32_t tilesW = OutfitDimension0(look);
   const int32_t tilesH = OutfitDimension1(look);
   if (tilesW <= 0 || tilesH <= 0) return;  // not in the appearance data
