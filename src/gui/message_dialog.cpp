@@ -8,6 +8,7 @@
 #include "gui/screen.h"
 #include "gui/text_fit.h"
 #include "gui/widgets.h"
+#include "gui/window_sets.h"
 
 namespace gui {
 namespace {
@@ -26,6 +27,8 @@ std::vector<std::string> SplitLines(const std::string& message) {
   lines.push_back(message.substr(start));
   return lines;
 }
+
+GUI_Dialog* ShownMessage = nullptr;
 
 GUI_Element* GreyLine(int32_t x, int32_t y, int32_t width, const std::string& line) {
   auto* label = new GUI_Label(x, y, width, kLineHeight, line, 0, kTextColor.r, kTextColor.g,
@@ -68,6 +71,31 @@ std::unique_ptr<GUI_Dialog> BuildMessageDialog(const std::string& title,
   }
   dialog->SetFocus(nullptr);
   return dialog;
+}
+
+void ShowModalMessage(std::unique_ptr<GUI_Dialog> dialog) {
+  GUI_Dialog* raw = dialog.get();
+  dialog->onDestroyed = [](GUI_Dialog* d) {
+    if (ShownMessage == d) ShownMessage = nullptr;
+  };
+  if (ModalMessageIsCurrent()) {
+    SetModalDialog(std::move(dialog));
+  } else {
+    StackModalDialog(std::move(dialog));
+  }
+  ShownMessage = raw;
+  raw->Place(ClientWidth, ClientHeight);
+}
+
+bool ModalMessageIsCurrent() { return ShownMessage != nullptr && ModalDialog() == ShownMessage; }
+
+GUI_Dialog* CloseModalMessage() {
+  if (!ModalMessageIsCurrent()) return nullptr;
+  return RestoreSetAsideDialog();
+}
+
+void DestroyModalMessage() {
+  if (ModalMessageIsCurrent()) DestroyModalDialog();
 }
 
 }  // namespace gui

@@ -29,4 +29,17 @@ std::unique_ptr<GUI_Dialog> BuildMessageDialog(const std::string& title,
                                                GUI_Handler handler, int32_t okCode,
                                                MessageLineFactory makeLine = nullptr);
 
+// The modal slot's message: shown over the current window, which is set
+// aside until the message is closed. A second message replaces the first,
+// so the window under it stays set aside and still comes back.
+void ShowModalMessage(std::unique_ptr<GUI_Dialog> dialog);
+// Whether a message shown that way is the current dialog.
+bool ModalMessageIsCurrent();
+// Closes the current message and brings back the window set aside under
+// it; returns that window, or none (also when no message is current).
+GUI_Dialog* CloseModalMessage();
+// Destroys the current message, if one is current; the window set aside
+// under it stays set aside.
+void DestroyModalMessage();
+
 }  // namespace gui

@@ -11,6 +11,7 @@
 #include "features/forge/result_dialog.h"
 #include "features/forge/state.h"
 #include "gui/dialog.h"
+#include "gui/message_dialog.h"
 #include "gui/screen.h"
 #include "gui/widgets.h"
 #include "gui/window_sets.h"
@@ -84,8 +85,6 @@ std::vector<PageMember>& Members() {
   static std::vector<PageMember> members;
   return members;
 }
-
-GUI_Dialog* ResultDialog = nullptr;
 
 template <typename Element>
 Element* AddTo(GUI_Dialog& dialog, Element* element) {
@@ -305,8 +304,7 @@ void CloseForge() {
 }
 
 void CloseResult() {
-  if (ResultDialog == nullptr || gui::ModalDialog() != ResultDialog) return;
-  GUI_Dialog* restored = gui::RestoreSetAsideDialog();
+  GUI_Dialog* restored = gui::CloseModalMessage();
   if (restored == nullptr) return;
   restored->Place(ClientWidth, ClientHeight);
   if (restored == ForgeDialog) RefreshBalance();
@@ -376,20 +374,7 @@ void OpenFromCommand() {
 }
 
 void ShowResult(uint32_t kind, const std::string& message) {
-  std::unique_ptr<GUI_Dialog> dialog = BuildResultDialog(kind, message, &OnForgeCode, kResultOk);
-  GUI_Dialog* raw = dialog.get();
-  dialog->onDestroyed = [](GUI_Dialog* d) {
-    if (ResultDialog == d) ResultDialog = nullptr;
-  };
-  // A second result replaces the first, so the forge set aside under it
-  // stays there and comes back with "Ok".
-  if (ResultDialog != nullptr && gui::ModalDialog() == ResultDialog) {
-    gui::SetModalDialog(std::move(dialog));
-  } else {
-    gui::StackModalDialog(std::move(dialog));
-  }
-  ResultDialog = raw;
-  raw->Place(ClientWidth, ClientHeight);
+  gui::ShowModalMessage(BuildResultDialog(kind, message, &OnForgeCode, kResultOk));
 }
 
 void OnFusionItemsReplaced() {
@@ -410,7 +395,7 @@ void OnHistoryReplaced() {
 void DestroyEverywhere() {
   if (ForgeDialog != nullptr && gui::SetAsideDialog() == ForgeDialog) gui::DestroySetAsideDialog();
   if (ForgeIsCurrent()) gui::DestroyModalDialog();
-  if (ResultDialog != nullptr && gui::ModalDialog() == ResultDialog) gui::DestroyModalDialog();
+  gui::DestroyModalMessage();
 }
 
 void OnForgeCode(int32_t code, int32_t value) {

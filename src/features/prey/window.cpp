@@ -60,8 +60,6 @@ constexpr gui::Color kCaptionColor{220, 220, 220};
 constexpr gui::Color kLineColor{180, 180, 180};
 constexpr gui::Color kBalanceColor{230, 230, 230};
 
-GUI_Dialog* InfoDialog = nullptr;
-
 void OnPreyCode(int32_t code, int32_t value);
 
 // ---- small pieces ---------------------------------------------------------------------
@@ -215,8 +213,7 @@ void OpenStore() {
 }
 
 void CloseInformation() {
-  if (InfoDialog == nullptr || gui::ModalDialog() != InfoDialog) return;
-  GUI_Dialog* restored = gui::RestoreSetAsideDialog();
+  GUI_Dialog* restored = gui::CloseModalMessage();
   if (restored == nullptr || restored != PreyDialog) return;
   KeepOnScreen(*restored);
   RefreshAll();
@@ -310,27 +307,14 @@ void OnResourcesChanged() {
 }
 
 void ShowInformation(const std::string& message) {
-  std::unique_ptr<GUI_Dialog> dialog =
-      gui::BuildMessageDialog("Information", message, kInfoPlacement, &OnPreyCode, kInfoOk);
-  GUI_Dialog* raw = dialog.get();
-  dialog->onDestroyed = [](GUI_Dialog* d) {
-    if (InfoDialog == d) InfoDialog = nullptr;
-  };
-  // A second message replaces the first, so the prey window stays set aside
-  // under it and comes back with "Ok".
-  if (InfoDialog != nullptr && gui::ModalDialog() == InfoDialog) {
-    gui::SetModalDialog(std::move(dialog));
-  } else {
-    gui::StackModalDialog(std::move(dialog));
-  }
-  InfoDialog = raw;
-  raw->Place(ClientWidth, ClientHeight);
+  gui::ShowModalMessage(
+      gui::BuildMessageDialog("Information", message, kInfoPlacement, &OnPreyCode, kInfoOk));
 }
 
 void DestroyEverywhere() {
   if (PreyDialog != nullptr && gui::SetAsideDialog() == PreyDialog) gui::DestroySetAsideDialog();
   if (PreyWindowIsCurrent()) gui::DestroyModalDialog();
-  if (InfoDialog != nullptr && gui::ModalDialog() == InfoDialog) gui::DestroyModalDialog();
+  gui::DestroyModalMessage();
 }
 
 }  // namespace prey
