@@ -12,11 +12,8 @@ uint64_t ReadU64() {
   return (high << 32) | low;
 }
 
-namespace {
-
-// Bytes left before the end of the buffer the message lies in: the library's
-// large buffer, or (for a host buffer the library does not know) as much
-// again from the message's start.
+// The library's large buffer, or (for a host buffer the library does not
+// know) as much again from the message's start.
 uint64_t BytesLeftInBuffer() {
   const uint64_t base = HostMessageBase();
   const uint64_t at = base + HostMessagePos();
@@ -25,8 +22,6 @@ uint64_t BytesLeftInBuffer() {
   const uint64_t end = (inLarge ? large : base) + host::kLargeMessageBufferSize;
   return at < end ? end - at : 0;
 }
-
-}  // namespace
 
 std::string ReadString() {
   const uint16_t length = HostReadU16();

@@ -8,6 +8,11 @@
 #include <cstdint>
 #include <string>
 
+// Bytes left before the end of the buffer the message lies in. A count of
+// entries that cannot fit in them belongs to a broken message: a handler
+// stops there rather than loop on reads past the end.
+uint64_t BytesLeftInBuffer();
+
 // Two u32 reads, low half first.
 uint64_t ReadU64();
 

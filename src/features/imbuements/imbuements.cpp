@@ -1,6 +1,7 @@
 #include "features/imbuements/imbuements.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -112,6 +113,9 @@ void ParseImbuementWindow() {
       next.applicable.push_back(ReadImbuement(&next.sourceNames));
     }
     const uint32_t ownedCount = HostReadU32();
+    // Four bytes an entry: a count the buffer cannot hold is a broken
+    // message, not four billion reads.
+    if (uint64_t{ownedCount} * 4 > BytesLeftInBuffer()) throw std::length_error("owned sources");
     for (uint32_t i = 0; i < ownedCount; ++i) {
       const uint16_t itemId = HostReadU16();
       next.ownedSources[itemId] = HostReadU16();
