@@ -36,6 +36,8 @@ struct Opening {
 };
 const Opening kOpenings[] = {
     {1004, {"Exp Tracker", "Drop Tracker", "Kill Tracker"}},  // the analyzer
+    {1006, {}},                                               // the prey tracker
+    {1015, {}},                                               // the imbuement tracker
     {1013, {}},                                               // the forge, on Transfer
 };
 
