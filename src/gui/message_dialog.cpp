@@ -31,18 +31,17 @@ std::vector<std::string> SplitLines(const std::string& message) {
 GUI_Dialog* ShownMessage = nullptr;
 
 GUI_Element* GreyLine(int32_t x, int32_t y, int32_t width, const std::string& line) {
-  auto* label = new GUI_Label(x, y, width, kLineHeight, line, 0, kTextColor.r, kTextColor.g,
-                              kTextColor.b);
+  auto* label =
+      new GUI_Label(x, y, width, kLineHeight, line, 0, kTextColor.r, kTextColor.g, kTextColor.b);
   label->font = kMessageFont;
   return label;
 }
 
 }  // namespace
 
-std::unique_ptr<GUI_Dialog> BuildMessageDialog(const std::string& title,
-                                               const std::string& message, int32_t placement,
-                                               GUI_Handler handler, int32_t okCode,
-                                               MessageLineFactory makeLine) {
+std::unique_ptr<GUI_Dialog> BuildMessageDialog(const std::string& title, const std::string& message,
+                                               int32_t placement, GUI_Handler handler,
+                                               int32_t okCode, MessageLineFactory makeLine) {
   if (makeLine == nullptr) makeLine = &GreyLine;
   const int32_t room = std::max(kMinTextWidth, ClientWidth - 36 - 8);
   const auto maxLines = static_cast<size_t>(std::max(1, (ClientHeight - 91 - 8) / kLineHeight));

@@ -14,9 +14,9 @@ struct FlagLook {
 };
 
 constexpr FlagLook kFlags[] = {
-    {{170, 50, 50}, "DMG"},   // damage boost
-    {{50, 90, 170}, "DEF"},   // damage reduction
-    {{60, 150, 60}, "XP"},    // experience bonus
+    {{170, 50, 50}, "DMG"},    // damage boost
+    {{50, 90, 170}, "DEF"},    // damage reduction
+    {{60, 150, 60}, "XP"},     // experience bonus
     {{190, 150, 40}, "LOOT"},  // improved loot
 };
 constexpr FlagLook kUnknownFlag{{90, 90, 90}, "?"};

@@ -1,6 +1,7 @@
 #include "features/prey/rules.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "gui/time_bar.h"
@@ -61,9 +62,8 @@ std::string AbbreviatedAmount(uint64_t value) {
     uint64_t divisor;
     const char* suffix;
   };
-  constexpr Step kSteps[] = {{1'000'000, 1'000, "k"},
-                             {1'000'000'000, 1'000'000, "kk"},
-                             {0, 1'000'000'000, "bi"}};
+  constexpr Step kSteps[] = {
+      {1'000'000, 1'000, "k"}, {1'000'000'000, 1'000'000, "kk"}, {0, 1'000'000'000, "bi"}};
   char text[48];
   if (value < 1000) {
     std::snprintf(text, sizeof(text), "%llu", static_cast<unsigned long long>(value));
@@ -71,12 +71,15 @@ std::string AbbreviatedAmount(uint64_t value) {
   }
   for (const Step& step : kSteps) {
     if (step.below != 0 && value >= step.below) continue;
+    // 999,999 would round to "1000.0k": a thousand of a unit is one of the
+    // next.
+    const double shown = static_cast<double>(value) / static_cast<double>(step.divisor);
+    if (step.below != 0 && std::round(shown * 10) >= 10000) continue;
     if (value % step.divisor == 0) {
       std::snprintf(text, sizeof(text), "%llu%s",
                     static_cast<unsigned long long>(value / step.divisor), step.suffix);
     } else {
-      std::snprintf(text, sizeof(text), "%.1f%s",
-                    static_cast<double>(value) / static_cast<double>(step.divisor), step.suffix);
+      std::snprintf(text, sizeof(text), "%.1f%s", shown, step.suffix);
     }
     return text;
   }

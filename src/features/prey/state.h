@@ -28,8 +28,8 @@ struct PreyChoice {
 };
 
 struct PreySlot {
-  std::string creatureName;  // state 2
-  gui::Outfit outfit;        // state 2
+  std::string creatureName;         // state 2
+  gui::Outfit outfit;               // state 2
   std::vector<PreyChoice> choices;  // states 3 and 4
   uint16_t timeLeft = 0;            // seconds of prey time left
   uint16_t freeRerollMinutes = 0;   // 0: the next list reroll is free

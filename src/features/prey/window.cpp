@@ -26,7 +26,7 @@ namespace {
 
 constexpr int32_t kWidth = 688, kHeight = 520;
 constexpr int32_t kLeft = 100, kTop = 100;
-constexpr int32_t kPlacement = 21;     // placed by the window itself, movable
+constexpr int32_t kPlacement = 21;      // placed by the window itself, movable
 constexpr int32_t kInfoPlacement = 11;  // centred on the screen, movable
 
 // Slot groups.
@@ -50,9 +50,9 @@ enum Code : int32_t {
 };
 
 // Child ids the window looks up again.
-constexpr int32_t kCaptionId = 5200;  // + slot
-constexpr int32_t kSlotId = 5210;     // + slot
-constexpr int32_t kUnlockId = 5220;   // + slot
+constexpr int32_t kCaptionId = 5200;   // + slot
+constexpr int32_t kSlotId = 5210;      // + slot
+constexpr int32_t kUnlockId = 5220;    // + slot
 constexpr int32_t kDescLineId = 5230;  // + line
 constexpr int32_t kGoldId = 5240, kWildcardsId = 5241;
 
@@ -130,8 +130,8 @@ void RefreshUnlockButton(size_t slot) {
   const bool locked = Slots()[slot].state == kLocked;
   if (!locked && button != nullptr) PreyDialog->RemoveChild(button);
   if (locked && button == nullptr) {
-    Button(*PreyDialog, GroupX(slot) + (kGroupW - kUnlockW) / 2, kGroupY + kUnlockY, kUnlockW, kUnlockH,
-           slot == 1 ? "Get Premium" : "Unlock Slot", id, kUnlock);
+    Button(*PreyDialog, GroupX(slot) + (kGroupW - kUnlockW) / 2, kGroupY + kUnlockY, kUnlockW,
+           kUnlockH, slot == 1 ? "Get Premium" : "Unlock Slot", id, kUnlock);
   }
 }
 
@@ -161,11 +161,12 @@ void KeepOnScreen(GUI_Dialog& dialog) {
 void BuildSlotGroup(GUI_Dialog& dialog, size_t slot) {
   const int32_t gx = GroupX(slot);
   Add(dialog, new GUI_Group(gx, kGroupY, kGroupW, kGroupH, 0));
-  auto* caption = Label(dialog, gx + kGroupW / 2, kGroupY + 4, "", kCaptionId + static_cast<int32_t>(slot),
-                        kCaptionColor, 1);
+  auto* caption = Label(dialog, gx + kGroupW / 2, kGroupY + 4, "",
+                        kCaptionId + static_cast<int32_t>(slot), kCaptionColor, 1);
   caption->font = 1;
-  auto* widget = Add(dialog, new GUI_PreySlot(gx + (kGroupW - GUI_PreySlot::kWidth) / 2,
-                                              kGroupY + 20, slot, kSlotId + static_cast<int32_t>(slot)));
+  auto* widget =
+      Add(dialog, new GUI_PreySlot(gx + (kGroupW - GUI_PreySlot::kWidth) / 2, kGroupY + 20, slot,
+                                   kSlotId + static_cast<int32_t>(slot)));
   widget->SetHandler(&OnPreyCode, kSlotBase);
 }
 
@@ -190,7 +191,8 @@ void BuildBottomRow(GUI_Dialog& dialog) {
 }
 
 std::unique_ptr<GUI_Dialog> Build() {
-  auto dialog = std::make_unique<GUI_Dialog>(kLeft, kTop, kWidth, kHeight, "Prey System", kPlacement);
+  auto dialog =
+      std::make_unique<GUI_Dialog>(kLeft, kTop, kWidth, kHeight, "Prey System", kPlacement);
   for (size_t slot = 0; slot < kSlotCount; ++slot) BuildSlotGroup(*dialog, slot);
   BuildDescription(*dialog);
   BuildBottomRow(*dialog);
