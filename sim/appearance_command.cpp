@@ -16,6 +16,7 @@
 #include "host/appearance/appearance_parser.h"
 #include "host/appearance/appearance_store.h"
 #include "sim/commands.h"
+#include "sim/json_output.h"
 #include "sim/sim_platform.h"
 
 namespace sim {
@@ -75,27 +76,6 @@ std::optional<Arguments> ParseArguments(int argc, char** argv) {
   return arguments;
 }
 
-// A JSON string. Names are the host's single-byte text: bytes of 0x80 and
-// above are written as the code points of the same value, so the output is
-// always valid JSON.
-std::string JsonString(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte < 0x20 || byte >= 0x7F) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof(escaped), "\\u%04x", byte);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
 template <typename Range>
 std::string JsonNumbers(const Range& values) {
   std::string out = "[";
@@ -149,11 +129,6 @@ std::string JsonRecord(const AppearanceStore& store, const appearance::Record& r
   return out.str();
 }
 
-int Fail(const std::string& message) {
-  std::cout << "{\"error\": " << JsonString(message) << "}\n";
-  return 1;
-}
-
 }  // namespace
 
 int AppearanceCommand(int argc, char** argv) {
@@ -165,13 +140,13 @@ int AppearanceCommand(int argc, char** argv) {
 
   SimPlatform os;
   platform::MappedFile file = os.MapFile(arguments->file);
-  if (file.data == nullptr) return Fail("cannot map " + arguments->file);
+  if (file.data == nullptr) return PrintJsonError("cannot map " + arguments->file);
   appearance::BoundedReader reader(file.data, static_cast<size_t>(file.size));
   AppearanceStore store;
   const bool parsed = appearance::ParseAppearances(reader, store);
   if (!parsed) {
     os.UnmapFile(file);
-    return Fail("not a well-formed appearance file: " + arguments->file);
+    return PrintJsonError("not a well-formed appearance file: " + arguments->file);
   }
 
   std::ostringstream out;

@@ -13,6 +13,7 @@
 
 #include "gui/texture/png_image.h"
 #include "sim/commands.h"
+#include "sim/json_output.h"
 #include "sim/sim_platform.h"
 
 namespace sim {
@@ -41,31 +42,6 @@ std::optional<Arguments> ParseArguments(int argc, char** argv) {
   return arguments;
 }
 
-// A JSON string of a file name: quotes, backslashes and control bytes
-// escaped, other bytes as the code points of the same value.
-std::string JsonString(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte < 0x20 || byte >= 0x7F) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof(escaped), "\\u%04x", byte);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
-int Fail(const std::string& message) {
-  std::cout << "{\"error\": " << JsonString(message) << "}\n";
-  return 1;
-}
-
 }  // namespace
 
 int PngCommand(int argc, char** argv) {
@@ -79,15 +55,16 @@ int PngCommand(int argc, char** argv) {
   SimPlatform os;
   std::string bytes;
   if (!os.ReadWholeFile(arguments->file, &bytes)) {
-    return Fail("cannot read " + arguments->file);
+    return PrintJsonError("cannot read " + arguments->file);
   }
   const std::optional<gui::DecodedImage> image = gui::DecodePng(bytes);
-  if (!image) return Fail("not a PNG file that decodes to 8-bit BGRA: " + arguments->file);
+  if (!image)
+    return PrintJsonError("not a PNG file that decodes to 8-bit BGRA: " + arguments->file);
   if (arguments->raw) {
     std::unique_ptr<platform::WritableFile> out = os.CreateBinaryFile(*arguments->raw);
-    if (out == nullptr || !out->Write(image->pixels.data(),
-                                      static_cast<uint32_t>(image->pixels.size()))) {
-      return Fail("cannot write " + *arguments->raw);
+    if (out == nullptr ||
+        !out->Write(image->pixels.data(), static_cast<uint32_t>(image->pixels.size()))) {
+      return PrintJsonError("cannot write " + *arguments->raw);
     }
   }
   std::cout << "{\"width\": " << image->width << ", \"height\": " << image->height << "}\n";
