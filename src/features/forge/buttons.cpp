@@ -2,26 +2,10 @@
 
 #include <utility>
 
-namespace forge {
-
-void ApplyButtonLook(GUI_ButtonColor& button, bool enabled) {
-  if (enabled) {
-    button.SetFillColor(70, 70, 70);
-    button.SetTextColor(174, 174, 174);
-    button.SetBorderColor(100, 100, 100);
-  } else {
-    button.SetFillColor(60, 60, 60);
-    button.SetTextColor(112, 112, 112);
-    button.SetBorderColor(90, 90, 90);
-  }
-}
-
-}  // namespace forge
-
 GUI_ExaltationTabButton::GUI_ExaltationTabButton(int32_t x, int32_t y, int32_t w, int32_t h,
                                                  std::string caption, int32_t id)
     : GUI_ButtonColor(x, y, w, h, std::move(caption), id) {
-  forge::ApplyButtonLook(*this, true);
+  gui::ApplyAvailabilityLook(*this, true);
   font = 1;
   interactive = 1;
 }
@@ -31,7 +15,7 @@ void GUI_ExaltationTabButton::Draw() {
     SetFillColor(100, 100, 100);
     SetTextColor(240, 240, 240);
   } else {
-    forge::ApplyButtonLook(*this, true);
+    gui::ApplyAvailabilityLook(*this, true);
   }
   GUI_ButtonColor::Draw();
 }
@@ -44,14 +28,14 @@ GUI_ExaltationActionButton::GUI_ExaltationActionButton(int32_t x, int32_t y, int
       readyCaption_(std::move(readyCaption)),
       unavailableCaption_(std::move(unavailableCaption)),
       ready_(ready) {
-  forge::ApplyButtonLook(*this, false);
+  gui::ApplyAvailabilityLook(*this, false);
   font = 1;
   interactive = 1;
 }
 
 void GUI_ExaltationActionButton::Draw() {
   const bool ready = ready_ != nullptr && ready_();
-  forge::ApplyButtonLook(*this, ready);
+  gui::ApplyAvailabilityLook(*this, ready);
   SetCaption(ready ? readyCaption_ : unavailableCaption_);
   GUI_ButtonColor::Draw();
 }

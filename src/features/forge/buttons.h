@@ -7,13 +7,6 @@
 
 #include "gui/widgets/button_color.h"
 
-namespace forge {
-
-// The two looks of a button whose action may be unavailable.
-void ApplyButtonLook(GUI_ButtonColor& button, bool enabled);
-
-}  // namespace forge
-
 class GUI_ExaltationTabButton : public GUI_ButtonColor {
  public:
   GUI_ExaltationTabButton(int32_t x, int32_t y, int32_t w, int32_t h, std::string caption,

@@ -162,7 +162,7 @@ void AddGrid(GUI_Dialog& dialog, Tab page, int32_t x, int32_t code) {
 GUI_ButtonColor* PlainButton(GUI_Dialog& dialog, int32_t x, int32_t y, int32_t w,
                              const char* caption, int32_t id, int32_t code) {
   auto* button = AddTo(dialog, new GUI_ButtonColor(x, y, w, 20, caption, id));
-  ApplyButtonLook(*button, true);
+  gui::ApplyAvailabilityLook(*button, true);
   button->font = 1;
   button->interactive = 1;
   button->SetHandler(&OnForgeCode, code);

@@ -23,9 +23,3 @@ class GUI_ImbuementActionButton : public GUI_ButtonColor {
   bool (*allowed_)();
   bool enabled_ = false;
 };
-
-namespace imbuements {
-
-void ApplyActionLook(GUI_ButtonColor& button, bool enabled);
-
-}  // namespace imbuements

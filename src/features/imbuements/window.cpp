@@ -294,7 +294,7 @@ void KeepOnScreen(GUI_Dialog& dialog) {
 GUI_ButtonColor* PlainButton(GUI_Dialog& dialog, int32_t x, int32_t w, const char* caption,
                              int32_t id, int32_t code) {
   auto* button = Add(dialog, new GUI_ButtonColor(x, kBottomY, w, 20, caption, id));
-  ApplyActionLook(*button, true);
+  gui::ApplyAvailabilityLook(*button, true);
   button->font = kFont;
   button->interactive = 1;
   button->SetHandler(&OnImbueCode, code);

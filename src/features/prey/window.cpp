@@ -96,9 +96,7 @@ void SetLabel(int32_t id, const std::string& text) {
 GUI_ButtonColor* Button(GUI_Dialog& dialog, int32_t x, int32_t y, int32_t w, int32_t h,
                         const char* caption, int32_t id, int32_t code) {
   auto* button = Add(dialog, new GUI_ButtonColor(x, y, w, h, caption, id));
-  button->SetFillColor(70, 70, 70);
-  button->SetTextColor(174, 174, 174);
-  button->SetBorderColor(100, 100, 100);
+  gui::ApplyAvailabilityLook(*button, true);
   button->font = 1;
   button->interactive = 1;
   button->SetHandler(&OnPreyCode, code);

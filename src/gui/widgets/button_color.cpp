@@ -73,3 +73,16 @@ void GUI_ButtonColor::DrawTexturedFace(bool pressed) {
   if (border == 0) return;
   gui::Bevel(x, y, w, h, pressed ? style.dark : style.light, pressed ? style.light : style.dark);
 }
+
+namespace gui {
+
+void ApplyAvailabilityLook(GUI_ButtonColor& button, bool available) {
+  const uint8_t fill = available ? 70 : 60;
+  const uint8_t text = available ? 174 : 112;
+  const uint8_t border = available ? 100 : 90;
+  button.SetFillColor(fill, fill, fill);
+  button.SetTextColor(text, text, text);
+  button.SetBorderColor(border, border, border);
+}
+
+}  // namespace gui

@@ -37,3 +37,12 @@ class GUI_ButtonColor : public GUI_Button {
   void DrawSolidFace(bool pressed);
   void DrawTexturedFace(bool pressed);
 };
+
+namespace gui {
+
+// The two looks of a feature button whose action may be unavailable: grey
+// levels 70 / 174 / 100 (fill, text, border) when it is available, 60 / 112
+// / 90 when not.
+void ApplyAvailabilityLook(GUI_ButtonColor& button, bool available);
+
+}  // namespace gui
