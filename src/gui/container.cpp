@@ -7,12 +7,11 @@
 
 namespace gui {
 
-GUI_Element* Container::AddChild(GUI_Element* element) {
-  if (element == nullptr) return nullptr;
+void Container::AdoptChild(GUI_Element* element) {
+  if (element == nullptr) return;
   children.emplace_back(element);
   SetFocus(element);
   element->SetBounds(element->x + x, element->y + y, element->w, element->h);
-  return element;
 }
 
 GUI_Element* Container::FindChild(int32_t id) const {

@@ -20,13 +20,12 @@ class Container {
   Container& operator=(const Container&) = delete;
 
   // Takes ownership, focuses the element (which raises it) and moves it from
-  // container-relative to absolute coordinates. Returns the element.
-  GUI_Element* AddChild(GUI_Element* element);
+  // container-relative to absolute coordinates. Returns the element as the
+  // type it was given, so a caller can go on setting it up.
   template <typename T>
-  T* Add(std::unique_ptr<T> element) {
-    T* raw = element.release();
-    AddChild(raw);
-    return raw;
+  T* AddChild(T* element) {
+    AdoptChild(element);
+    return element;
   }
   GUI_Element* FindChild(int32_t id) const;
   // Blurs the old focus, focuses `element` and raises it to the top.
@@ -59,6 +58,9 @@ class Container {
   std::string title;
   uint8_t dragging = 0;
   uint8_t open = 1;
+
+ private:
+  void AdoptChild(GUI_Element* element);
 };
 
 // The move of a dragged container: kept 4 pixels inside the right and bottom

@@ -43,7 +43,7 @@ State& Analyzer() {
 }
 
 void SetLabel(GUI_Window* window, int32_t id, const std::string& text) {
-  if (auto* label = dynamic_cast<GUI_Label*>(window->FindChild(id))) label->SetText(text);
+  gui::SetLabelText(window, id, text);
 }
 
 void RefreshExpTracker() {

@@ -87,12 +87,6 @@ std::vector<PageMember>& Members() {
 }
 
 template <typename Element>
-Element* AddTo(GUI_Dialog& dialog, Element* element) {
-  dialog.AddChild(element);
-  return element;
-}
-
-template <typename Element>
 Element* AddToPage(GUI_Dialog& dialog, Tab page, Element* element) {
   dialog.AddChild(element);
   Members().push_back({element, page, element->interactive});
@@ -123,16 +117,14 @@ void RemoveChildById(int32_t id) {
   ForgeDialog->RemoveChild(child);
 }
 
-void SetLabel(int32_t id, const std::string& text) {
-  if (ForgeDialog == nullptr) return;
-  if (auto* label = dynamic_cast<GUI_Label*>(ForgeDialog->FindChild(id))) label->SetText(text);
-}
+void SetLabel(int32_t id, const std::string& text) { gui::SetLabelText(ForgeDialog, id, text); }
 
 // ---- building -----------------------------------------------------------------------
 
 GUI_Label* Text(GUI_Dialog& dialog, Tab page, int32_t x, int32_t y, const char* text,
                 gui::Color color, uint8_t font = 1, int32_t align = 0) {
-  auto* label = AddToPage(dialog, page, new GUI_Label(x, y, 0, 14, text, 0, color.r, color.g, color.b));
+  auto* label =
+      AddToPage(dialog, page, new GUI_Label(x, y, 0, 14, text, 0, color.r, color.g, color.b));
   label->font = font;
   label->align = align;
   return label;
@@ -149,10 +141,10 @@ void ExplanationLines(GUI_Dialog& dialog, Tab page, const char* const (&lines)[4
 // A grid with its scroll bar to its right.
 template <typename Grid>
 void AddGrid(GUI_Dialog& dialog, Tab page, int32_t x, int32_t code) {
-  auto* bar = AddToPage(dialog, page,
-                        new GUI_VScrollBar(x + GUI_ExaltationItemGrid::kColumns *
-                                                   GUI_ExaltationItemGrid::kCell + 2,
-                                           87, 12, 72, 0, 0, 0));
+  auto* bar = AddToPage(
+      dialog, page,
+      new GUI_VScrollBar(x + GUI_ExaltationItemGrid::kColumns * GUI_ExaltationItemGrid::kCell + 2,
+                         87, 12, 72, 0, 0, 0));
   bar->interactive = 1;
   Members().back().interactive = 1;
   auto* grid = AddToPage(dialog, page, new Grid(x, 87, bar, 0));
@@ -161,7 +153,7 @@ void AddGrid(GUI_Dialog& dialog, Tab page, int32_t x, int32_t code) {
 
 GUI_ButtonColor* PlainButton(GUI_Dialog& dialog, int32_t x, int32_t y, int32_t w,
                              const char* caption, int32_t id, int32_t code) {
-  auto* button = AddTo(dialog, new GUI_ButtonColor(x, y, w, 20, caption, id));
+  auto* button = dialog.AddChild(new GUI_ButtonColor(x, y, w, 20, caption, id));
   gui::ApplyAvailabilityLook(*button, true);
   button->font = 1;
   button->interactive = 1;
@@ -194,8 +186,9 @@ void BuildTransferPage(GUI_Dialog& dialog) {
 void BuildHistoryPage(GUI_Dialog& dialog) {
   AddToPage(dialog, Tab::History, new GUI_ExaltationHistory(13, 52, 0));
   const auto page = [&](int32_t x, const char* caption, int32_t code, bool (*ready)()) {
-    auto* button = AddToPage(dialog, Tab::History,
-                             new GUI_ExaltationActionButton(x, 314, 86, 20, caption, caption, ready, 0));
+    auto* button =
+        AddToPage(dialog, Tab::History,
+                  new GUI_ExaltationActionButton(x, 314, 86, 20, caption, caption, ready, 0));
     button->SetHandler(&OnForgeCode, code);
     button->font = 2;
   };
@@ -211,18 +204,19 @@ void BuildCommonControls(GUI_Dialog& dialog) {
   const int32_t ids[] = {kFusionTabId, kTransferTabId, kHistoryTabId};
   const int32_t codes[] = {kFusionTab, kTransferTab, kHistoryTab};
   for (int32_t i = 0; i < 3; ++i) {
-    auto* tab = AddTo(dialog, new GUI_ExaltationTabButton(61 + 104 * i, 26, 100, 20, captions[i], ids[i]));
+    auto* tab = dialog.AddChild(
+        new GUI_ExaltationTabButton(61 + 104 * i, 26, 100, 20, captions[i], ids[i]));
     tab->SetHandler(&OnForgeCode, codes[i]);
   }
-  AddTo(dialog, new GUI_Separator(13, 342, kWidth - 26, 2, 0));
+  dialog.AddChild(new GUI_Separator(13, 342, kWidth - 26, 2, 0));
   // Gold above cores, so even the largest amount has room before the store
   // button.
   const gui::Color caption = kCaptionColor;
-  AddTo(dialog, new GUI_Label(20, 351, 0, 14, "Gold:", 0, caption.r, caption.g, caption.b));
-  AddTo(dialog, new GUI_Label(70, 351, 0, 14, "0", kGoldLabelId, 230, 230, 230));
-  AddTo(dialog, new GUI_Label(20, 367, 0, 14, "Cores:", 0, caption.r, caption.g, caption.b));
-  AddTo(dialog, new GUI_Label(70, 367, 0, 14, "0", kCoresLabelId, 230, 230, 230));
-  auto* store = AddTo(dialog, new GUI_ExaltationStoreButton(310, 356, 55, 20, 0));
+  dialog.AddChild(new GUI_Label(20, 351, 0, 14, "Gold:", 0, caption.r, caption.g, caption.b));
+  dialog.AddChild(new GUI_Label(70, 351, 0, 14, "0", kGoldLabelId, 230, 230, 230));
+  dialog.AddChild(new GUI_Label(20, 367, 0, 14, "Cores:", 0, caption.r, caption.g, caption.b));
+  dialog.AddChild(new GUI_Label(70, 367, 0, 14, "0", kCoresLabelId, 230, 230, 230));
+  auto* store = dialog.AddChild(new GUI_ExaltationStoreButton(310, 356, 55, 20, 0));
   store->SetHandler(&OnForgeCode, kStoreCode);
   // Escape closes the forge too.
   PlainButton(dialog, 372, 356, 43, "Close", gui::ids::kCancelButton, kCloseCode);
@@ -314,11 +308,11 @@ void CloseResult() {
 // the fusion is possible.
 void OnFusionPicked() {
   if (ForgeDialog == nullptr || ForgeDialog->FindChild(kForgeButtonId) != nullptr) return;
-  auto* button = AddToPage(*ForgeDialog, Tab::Fusion,
-                           new GUI_ExaltationActionButton(kActionX, kActionY, kActionW, kActionH,
-                                                          "Forge", "Not Available",
-                                                          [] { return State().Fusion().value_or(FusionCheck{}).ready; },
-                                                          kForgeButtonId));
+  auto* button =
+      AddToPage(*ForgeDialog, Tab::Fusion,
+                new GUI_ExaltationActionButton(
+                    kActionX, kActionY, kActionW, kActionH, "Forge", "Not Available",
+                    [] { return State().Fusion().value_or(FusionCheck{}).ready; }, kForgeButtonId));
   button->SetHandler(&OnForgeCode, kForgeCode);
   ShowPage(State().activeTab);
 }
@@ -330,10 +324,9 @@ void OnTransferSidePicked() {
   if (!State().Transfer()) return;
   auto* button = AddToPage(
       *ForgeDialog, Tab::Transfer,
-      new GUI_ExaltationActionButton(kActionX, kActionY, kActionW, kActionH, "Transfer",
-                                     "Not Available",
-                                     [] { return State().Transfer().value_or(TransferCheck{}).ready; },
-                                     kTransferButtonId));
+      new GUI_ExaltationActionButton(
+          kActionX, kActionY, kActionW, kActionH, "Transfer", "Not Available",
+          [] { return State().Transfer().value_or(TransferCheck{}).ready; }, kTransferButtonId));
   button->SetHandler(&OnForgeCode, kTransferCode);
   ShowPage(State().activeTab);
 }

@@ -90,15 +90,9 @@ Element* Find(int32_t id) {
   return ImbueDialog == nullptr ? nullptr : dynamic_cast<Element*>(ImbueDialog->FindChild(id));
 }
 
-template <typename Element>
-Element* Add(GUI_Dialog& dialog, Element* element) {
-  dialog.AddChild(element);
-  return element;
-}
-
 GUI_Label* Label(GUI_Dialog& dialog, int32_t x, int32_t y, const std::string& text, int32_t id,
                  gui::Color color, int32_t align = 0) {
-  auto* label = Add(dialog, new GUI_Label(x, y, 0, 14, text, id, color.r, color.g, color.b));
+  auto* label = dialog.AddChild(new GUI_Label(x, y, 0, 14, text, id, color.r, color.g, color.b));
   label->font = kFont;
   label->align = align;
   return label;
@@ -293,7 +287,7 @@ void KeepOnScreen(GUI_Dialog& dialog) {
 
 GUI_ButtonColor* PlainButton(GUI_Dialog& dialog, int32_t x, int32_t w, const char* caption,
                              int32_t id, int32_t code) {
-  auto* button = Add(dialog, new GUI_ButtonColor(x, kBottomY, w, 20, caption, id));
+  auto* button = dialog.AddChild(new GUI_ButtonColor(x, kBottomY, w, 20, caption, id));
   gui::ApplyAvailabilityLook(*button, true);
   button->font = kFont;
   button->interactive = 1;
@@ -302,31 +296,30 @@ GUI_ButtonColor* PlainButton(GUI_Dialog& dialog, int32_t x, int32_t w, const cha
 }
 
 void BuildGroups(GUI_Dialog& dialog) {
-  Add(dialog, new GUI_Group(kMargin, kGroupY, kItemGroupW, kGroupH, 0));
+  dialog.AddChild(new GUI_Group(kMargin, kGroupY, kItemGroupW, kGroupH, 0));
   Label(dialog, kMargin + kItemGroupW / 2, kGroupY + 4, "Item Information", 0, kHeadingColor, 1);
-  Add(dialog, new GUI_ImbuementItemPicture(
-                  kMargin + (kItemGroupW - GUI_ImbuementItemPicture::kSize) / 2, kGroupY + 30, 0));
-  Add(dialog, new GUI_Group(kSlotGroupX, kGroupY, kSlotGroupW, kGroupH, 0));
+  dialog.AddChild(new GUI_ImbuementItemPicture(
+      kMargin + (kItemGroupW - GUI_ImbuementItemPicture::kSize) / 2, kGroupY + 30, 0));
+  dialog.AddChild(new GUI_Group(kSlotGroupX, kGroupY, kSlotGroupW, kGroupH, 0));
   Label(dialog, kSlotGroupX + kSlotGroupW / 2, kGroupY + 4, "Select Slot:", 0, kHeadingColor, 1);
   const int32_t left = kSlotGroupX + (kSlotGroupW - 2 * kSlotPitch - GUI_ImbuementSlot::kWidth) / 2;
   for (uint8_t slot = 0; slot < kMaxSlots; ++slot) {
-    auto* button = Add(dialog, new GUI_ImbuementSlot(left + kSlotPitch * slot, kGroupY + 26, slot,
-                                                     kSlotId + slot));
+    auto* button = dialog.AddChild(
+        new GUI_ImbuementSlot(left + kSlotPitch * slot, kGroupY + 26, slot, kSlotId + slot));
     button->SetHandler(&OnImbueCode, kSlotBase + slot);
   }
 }
 
 void BuildChoice(GUI_Dialog& dialog) {
-  auto* action =
-      Add(dialog, new GUI_ImbuementActionButton(kMargin, kActionY, kInnerW, kActionH,
-                                                "Imbue Empty Slot", &ActionAllowed, kActionId));
+  auto* action = dialog.AddChild(new GUI_ImbuementActionButton(
+      kMargin, kActionY, kInnerW, kActionH, "Imbue Empty Slot", &ActionAllowed, kActionId));
   action->SetHandler(&OnImbueCode, kActionCode);
-  auto* categories = Add(dialog, new GUI_ComboBox(kMargin, kBoxY, kBoxW, kBoxH, kCategoryId));
+  auto* categories = dialog.AddChild(new GUI_ComboBox(kMargin, kBoxY, kBoxW, kBoxH, kCategoryId));
   categories->SetPlaceholder("Select Category");
   categories->interactive = 1;
   categories->SetHandler(&OnImbueCode, kCategoryCode);
   auto* imbuements =
-      Add(dialog, new GUI_ComboBox(kImbuementBoxX, kBoxY, kBoxW, kBoxH, kImbuementId));
+      dialog.AddChild(new GUI_ComboBox(kImbuementBoxX, kBoxY, kBoxW, kBoxH, kImbuementId));
   imbuements->SetPlaceholder("Select Imbuement");
   imbuements->interactive = 1;
   imbuements->SetHandler(&OnImbueCode, kImbuementCode);
@@ -334,23 +327,22 @@ void BuildChoice(GUI_Dialog& dialog) {
 
 void BuildDetails(GUI_Dialog& dialog) {
   using Details = GUI_ImbuementDetails;
-  Add(dialog, new GUI_Group(kMargin, kDetailsY, Details::kWidth, Details::kHeight, 0));
-  Add(dialog, new Details(kMargin, kDetailsY, 0));
-  auto* protect = Add(
-      dialog, new GUI_ImbuementActionButton(
-                  kMargin + Details::kProtectX, kDetailsY + Details::kProtectY, Details::kProtectW,
-                  Details::kProtectH, "100%", &ProtectionAllowed, kProtectId));
+  dialog.AddChild(new GUI_Group(kMargin, kDetailsY, Details::kWidth, Details::kHeight, 0));
+  dialog.AddChild(new Details(kMargin, kDetailsY, 0));
+  auto* protect = dialog.AddChild(new GUI_ImbuementActionButton(
+      kMargin + Details::kProtectX, kDetailsY + Details::kProtectY, Details::kProtectW,
+      Details::kProtectH, "100%", &ProtectionAllowed, kProtectId));
   protect->SetHandler(&OnImbueCode, kProtectCode);
-  Add(dialog, new GUI_MaterialsList(kMargin + Details::kSourcesX, kDetailsY + Details::kSourcesY,
-                                    Details::kWidth - 2 * Details::kSourcesX,
-                                    GUI_MaterialsList::kRows * GUI_MaterialsList::kRowHeight,
-                                    kMaterialsId));
-  Add(dialog, new GUI_ImbuementProgressBar(kMargin + Details::kBarX, kDetailsY + Details::kBarY,
-                                           Details::kBarW, Details::kBarH, kBarId));
+  dialog.AddChild(new GUI_MaterialsList(
+      kMargin + Details::kSourcesX, kDetailsY + Details::kSourcesY,
+      Details::kWidth - 2 * Details::kSourcesX,
+      GUI_MaterialsList::kRows * GUI_MaterialsList::kRowHeight, kMaterialsId));
+  dialog.AddChild(new GUI_ImbuementProgressBar(kMargin + Details::kBarX, kDetailsY + Details::kBarY,
+                                               Details::kBarW, Details::kBarH, kBarId));
 }
 
 void BuildBottomRow(GUI_Dialog& dialog) {
-  Add(dialog, new GUI_Separator(kMargin, kBottomY - 10, kInnerW, 2, 0));
+  dialog.AddChild(new GUI_Separator(kMargin, kBottomY - 10, kInnerW, 2, 0));
   Label(dialog, kMargin, kBottomY + 4, "Gold:", 0, kCaptionColor);
   Label(dialog, kMargin + 42, kBottomY + 4, "0", kGoldId, kBalanceColor);
   PlainButton(dialog, kWidth - kMargin - 80 - 12 - 80, 80, "Get Premium", kPremiumId, kPremiumCode);

@@ -75,27 +75,18 @@ class GUI_PreySign : public GUI_Element {
   void (*draw_)(int32_t, int32_t);
 };
 
-template <typename Element>
-Element* Add(GUI_Dialog& dialog, Element* element) {
-  dialog.AddChild(element);
-  return element;
-}
-
 GUI_Label* Label(GUI_Dialog& dialog, int32_t x, int32_t y, const std::string& text, int32_t id,
                  gui::Color color, int32_t align = 0) {
-  auto* label = Add(dialog, new GUI_Label(x, y, 0, 14, text, id, color.r, color.g, color.b));
+  auto* label = dialog.AddChild(new GUI_Label(x, y, 0, 14, text, id, color.r, color.g, color.b));
   label->align = align;
   return label;
 }
 
-void SetLabel(int32_t id, const std::string& text) {
-  if (PreyDialog == nullptr) return;
-  if (auto* label = dynamic_cast<GUI_Label*>(PreyDialog->FindChild(id))) label->SetText(text);
-}
+void SetLabel(int32_t id, const std::string& text) { gui::SetLabelText(PreyDialog, id, text); }
 
 GUI_ButtonColor* Button(GUI_Dialog& dialog, int32_t x, int32_t y, int32_t w, int32_t h,
                         const char* caption, int32_t id, int32_t code) {
-  auto* button = Add(dialog, new GUI_ButtonColor(x, y, w, h, caption, id));
+  auto* button = dialog.AddChild(new GUI_ButtonColor(x, y, w, h, caption, id));
   gui::ApplyAvailabilityLook(*button, true);
   button->font = 1;
   button->interactive = 1;
@@ -158,18 +149,18 @@ void KeepOnScreen(GUI_Dialog& dialog) {
 
 void BuildSlotGroup(GUI_Dialog& dialog, size_t slot) {
   const int32_t gx = GroupX(slot);
-  Add(dialog, new GUI_Group(gx, kGroupY, kGroupW, kGroupH, 0));
+  dialog.AddChild(new GUI_Group(gx, kGroupY, kGroupW, kGroupH, 0));
   auto* caption = Label(dialog, gx + kGroupW / 2, kGroupY + 4, "",
                         kCaptionId + static_cast<int32_t>(slot), kCaptionColor, 1);
   caption->font = 1;
   auto* widget =
-      Add(dialog, new GUI_PreySlot(gx + (kGroupW - GUI_PreySlot::kWidth) / 2, kGroupY + 20, slot,
-                                   kSlotId + static_cast<int32_t>(slot)));
+      dialog.AddChild(new GUI_PreySlot(gx + (kGroupW - GUI_PreySlot::kWidth) / 2, kGroupY + 20,
+                                       slot, kSlotId + static_cast<int32_t>(slot)));
   widget->SetHandler(&OnPreyCode, kSlotBase);
 }
 
 void BuildDescription(GUI_Dialog& dialog) {
-  Add(dialog, new GUI_Group(kDescX, kDescY, kDescW, kDescH, 0));
+  dialog.AddChild(new GUI_Group(kDescX, kDescY, kDescW, kDescH, 0));
   Label(dialog, kDescX + kDescW / 2, kDescY + 4, "Description", 0, kCaptionColor, 1);
   for (int32_t i = 0; i < 5; ++i) {
     Label(dialog, kDescX + 12, kDescLineY + kDescLinePitch * i, "", kDescLineId + i, kLineColor);
@@ -177,9 +168,9 @@ void BuildDescription(GUI_Dialog& dialog) {
 }
 
 void BuildBottomRow(GUI_Dialog& dialog) {
-  Add(dialog, new GUI_PreySign(20, kBottomY + 2, &DrawGoldSign));
+  dialog.AddChild(new GUI_PreySign(20, kBottomY + 2, &DrawGoldSign));
   Label(dialog, 38, kBottomY + 1, "0", kGoldId, kBalanceColor);
-  Add(dialog, new GUI_PreySign(230, kBottomY + 2, &DrawWildcardSign));
+  dialog.AddChild(new GUI_PreySign(230, kBottomY + 2, &DrawWildcardSign));
   Label(dialog, 248, kBottomY + 1, "0", kWildcardsId, kBalanceColor);
   auto* store = Button(dialog, 440, kBottomY - 2, 60, 20, "Store", 0, kStore);
   store->SetTexture(2);

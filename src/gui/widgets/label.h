@@ -20,3 +20,13 @@ class GUI_Label : public GUI_Element {
   uint8_t font = 1;
   gui::Color textColor;
 };
+
+namespace gui {
+
+class Container;
+
+// The label with that id in `container` shows `text`; nothing happens when
+// the container is null or holds no such label.
+void SetLabelText(const Container* container, int32_t id, std::string text);
+
+}  // namespace gui
