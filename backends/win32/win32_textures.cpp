@@ -3,7 +3,9 @@
 // (gui/texture/texture_pixels.h); this file makes the graphics calls.
 #include "win32_textures.h"
 
+// windows.h first: the graphics headers need its declarations.
 #include <windows.h>
+
 #include <GL/gl.h>
 #include <d3d9.h>
 #include <ddraw.h>
@@ -44,8 +46,7 @@ class GUI_TextureDX5 final : public GUI_Texture {
     if (surface_ != nullptr) surface_->Release();
   }
 
-  void Draw(int32_t surface, uint8_t smooth, int32_t x, int32_t y, int32_t w,
-            int32_t h) override {
+  void Draw(int32_t surface, uint8_t smooth, int32_t x, int32_t y, int32_t w, int32_t h) override {
     if (surface_ == nullptr && !Create()) return;
     if (surface_->IsLost() == DDERR_SURFACELOST) {
       const bool restored = tx::RestoreWhileLost(
@@ -57,10 +58,8 @@ class GUI_TextureDX5 final : public GUI_Texture {
     // A restored surface holds nothing until it is refilled.
     if (!filled_ && !(filled_ = Fill())) return;
 
-    const uint32_t renderer = HostRenderer();
-    if (renderer == 0) return;
-    auto* target = reinterpret_cast<IDirectDrawSurface7*>(static_cast<uintptr_t>(
-        host::Read<uint32_t>(renderer + tx::kRendererSurfacesOffset + 4 * static_cast<uint32_t>(surface))));
+    auto* target = RendererField<IDirectDrawSurface7>(tx::kRendererSurfacesOffset +
+                                                      4 * static_cast<uint32_t>(surface));
     if (target == nullptr) return;
     RECT destination{x, y, x + w, y + h};
     tx::RetryWhileBusy(
@@ -68,7 +67,8 @@ class GUI_TextureDX5 final : public GUI_Texture {
           return static_cast<int32_t>(
               target->Blt(&destination, surface_, nullptr, DDBLT_KEYSRC | DDBLT_WAIT, nullptr));
         },
-        static_cast<int32_t>(DDERR_WASSTILLDRAWING), [](uint32_t ms) { platform::Get().Sleep(ms); });
+        static_cast<int32_t>(DDERR_WASSTILLDRAWING),
+        [](uint32_t ms) { platform::Get().Sleep(ms); });
   }
 
  private:
@@ -110,11 +110,11 @@ class GUI_TextureDX5 final : public GUI_Texture {
     if (FAILED(surface_->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) return false;
     // The pixels are 32-bit X8R8G8B8; a surface in another format (a 16-bit
     // display mode) is left unfilled rather than overrun.
-    const bool copied =
-        desc.ddpfPixelFormat.dwRGBBitCount == 32 && desc.dwWidth == DWORD(image.width) &&
-        desc.dwHeight == DWORD(image.height) &&
-        tx::CopyRows(static_cast<uint8_t*>(desc.lpSurface), desc.lPitch, image.pixels.data(),
-                     image.width, image.height);
+    const bool copied = desc.ddpfPixelFormat.dwRGBBitCount == 32 &&
+                        desc.dwWidth == DWORD(image.width) &&
+                        desc.dwHeight == DWORD(image.height) &&
+                        tx::CopyRows(static_cast<uint8_t*>(desc.lpSurface), desc.lPitch,
+                                     image.pixels.data(), image.width, image.height);
     surface_->Unlock(nullptr);
     return copied;
   }
@@ -132,8 +132,7 @@ class GUI_TextureOGL final : public GUI_Texture {
     if (name_ != 0) glDeleteTextures(1, &name_);
   }
 
-  void Draw(int32_t surface, uint8_t smooth, int32_t x, int32_t y, int32_t w,
-            int32_t h) override {
+  void Draw(int32_t surface, uint8_t smooth, int32_t x, int32_t y, int32_t w, int32_t h) override {
     if (name_ == 0 && !Upload(smooth)) return;
     const uint32_t renderer = HostRenderer();
     if (renderer == 0) return;
@@ -186,8 +185,7 @@ class GUI_TextureDX9 final : public GUI_Texture {
     if (texture_ != nullptr) texture_->Release();
   }
 
-  void Draw(int32_t surface, uint8_t smooth, int32_t x, int32_t y, int32_t w,
-            int32_t h) override {
+  void Draw(int32_t surface, uint8_t smooth, int32_t x, int32_t y, int32_t w, int32_t h) override {
     auto* device = RendererField<IDirect3DDevice9>(tx::kRendererDeviceOffset);
     if (device == nullptr) return;
     if (texture_ == nullptr && !Upload(device)) return;
