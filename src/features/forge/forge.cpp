@@ -8,6 +8,7 @@
 #include "features/forge/window.h"
 #include "host/frame_hooks.h"
 #include "host/host_functions.h"
+#include "protocol/date_text.h"
 #include "protocol/dispatcher.h"
 #include "protocol/handler_guard.h"
 #include "protocol/message_reader.h"
@@ -86,7 +87,7 @@ void ParseExaltationHistory() {
       ForgeHistoryEntry entry;
       entry.action = ReadString();
       entry.timestamp = HostReadU32();
-      entry.date = HistoryDateText(entry.timestamp);
+      entry.date = protocol::DateText(entry.timestamp);
       entry.details = ReadString();
       history.push_back(std::move(entry));
     }

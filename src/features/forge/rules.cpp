@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdio>
 
-#include "platform/platform.h"
 #include "protocol/digit_grouping.h"
 
 namespace forge {
@@ -95,16 +93,6 @@ TransferCheck CheckTransfer(uint8_t sourceTier, uint8_t targetClassification, Ba
 }
 
 std::string MoneyText(uint64_t gold) { return protocol::GroupDigits(gold); }
-
-std::string HistoryDateText(uint32_t timestamp) {
-  if (timestamp == 0) return {};
-  platform::CalendarTime t;
-  if (!platform::Get().LocalTime(timestamp, &t)) return "1997-01-01, 00:00";
-  char text[48];
-  std::snprintf(text, sizeof(text), "%04d-%02d-%02d, %02d:%02d:%02d", t.year, t.month, t.day,
-                t.hour, t.minute, t.second);
-  return text;
-}
 
 ColouredWord FindColouredWord(const std::string& line) {
   constexpr gui::Color kRed{200, 0, 0}, kGreen{0, 200, 0};

@@ -58,10 +58,6 @@ TransferCheck CheckTransfer(uint8_t sourceTier, uint8_t targetClassification, Ba
 // Money with its digits grouped in threes ("1,234,567").
 std::string MoneyText(uint64_t gold);
 
-// A history entry's date: "" for 0, else local time as
-// "%Y-%m-%d, %H:%M:%S", or "1997-01-01, 00:00" when the conversion fails.
-std::string HistoryDateText(uint32_t timestamp);
-
 // The one word of a result line drawn in colour, if any.
 struct ColouredWord {
   size_t start = 0;
