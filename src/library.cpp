@@ -9,6 +9,7 @@
 #include "features/forge/forge.h"
 #include "features/imbuements/imbuements.h"
 #include "features/prey/prey.h"
+#include "features/store/store.h"
 #include "gui/window_sets.h"
 #include "host/appearance/data_files.h"
 #include "host/start_up.h"
@@ -50,6 +51,7 @@ void WireSubsystems() {
   forge::Install();
   prey::Install();
   imbuements::Install();
+  store::Install();
 }
 
 }  // namespace

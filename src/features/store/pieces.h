@@ -1,0 +1,94 @@
+// The store window's smaller pieces: the 2-pixel frame of its groups, the
+// gift button, the search box and its hint, the pictures (coin sign and
+// badges) the lists share, and the selection arithmetic of the lists.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "gui/element.h"
+#include "gui/widgets/press_machine.h"
+#include "gui/widgets/text_box.h"
+
+namespace store {
+
+// Keys the store's lists and search box react to (virtual-key codes).
+inline constexpr int32_t kKeyReturn = 0x0D;
+inline constexpr int32_t kKeyUp = 0x26;
+inline constexpr int32_t kKeyDown = 0x28;
+
+// The coin sign, 12 x 12, a piece of host sheet 4 (the dialog's coin
+// icons are GUI_StaticImage children with this source).
+inline constexpr int32_t kCoinIconSrcX = 298, kCoinIconSrcY = 0;
+inline constexpr int32_t kCoinIconSize = 12;
+void DrawCoinIcon(int32_t x, int32_t y);
+
+// The badge of a highlight (sale, new, marked) with its top left at
+// (x, y); nothing for kPlain or an unknown value. Its size, for placing it
+// at a lower left.
+void DrawBadge(uint8_t highlight, int32_t x, int32_t y);
+inline constexpr int32_t kBadgeW = 30, kBadgeH = 12;
+// The badges' pieces of host sheet 4, one under the other.
+inline constexpr int32_t kBadgeSrcX = 280, kSaleBadgeSrcY = 140, kNewBadgeSrcY = 152,
+                         kMarkedBadgeSrcY = 164;
+
+// The coin-transfer picture on the gift button.
+inline constexpr int32_t kTransferSrcX = 33, kTransferSrcY = 274;
+inline constexpr int32_t kTransferW = 45, kTransferH = 14;
+
+// Up and Down move a list's selection one entry, clamped to 0 .. count - 1;
+// any other key leaves it. An empty list has no selection (-1); a list
+// without a selection gets its first entry.
+int32_t StepSelection(int32_t selected, int32_t count, int32_t key);
+
+// The first shown entry that keeps `selected` in view with `visible` entries
+// shown from `position`: a selection below the last shown entry puts it
+// last (selected - visible + 1), one above the first shown puts it first;
+// else the position stays. At least one entry counts as shown.
+int32_t ScrollToShow(int32_t selected, int32_t position, int32_t visible);
+
+}  // namespace store
+
+// A group's frame: two pixels of sheet-4 pieces (two thin frames, one
+// inside the other), nothing inside.
+class GUI_StoreGroup : public GUI_Element {
+ public:
+  GUI_StoreGroup(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id)
+      : GUI_Element(x, y, w, h, id) {}
+  void Draw() override;
+};
+
+// The gift button: a skinned button with the coin-transfer picture that
+// moves one pixel while pressed; a release over itself after a press on
+// it (leaving and coming back included) posts (handler, code, 1).
+class GUI_TransferButton : public GUI_PressElement {
+ public:
+  GUI_TransferButton(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id)
+      : GUI_PressElement(x, y, w, h, id) {
+    interactive = 1;
+  }
+  void Draw() override;
+};
+
+// The search box: a text box whose Enter posts (enterHandler, enterCode, 0);
+// every other key is the text box's.
+class GUI_StoreSearchBox : public GUI_TextBox {
+ public:
+  GUI_StoreSearchBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id);
+  void OnKeyDown(int32_t key, int32_t data) override;
+
+  GUI_Handler enterHandler = nullptr;
+  int32_t enterCode = 0;
+};
+
+// "Type to search" in grey 120 at its own top left while the box is empty,
+// in the box's font. `box` is a sibling in the same window and must outlive
+// the hint; without a box nothing is drawn.
+class GUI_StoreSearchPlaceholder : public GUI_Element {
+ public:
+  GUI_StoreSearchPlaceholder(int32_t x, int32_t y, int32_t id, const GUI_TextBox* box)
+      : GUI_Element(x, y, 0, 0, id), box(box) {}
+  void Draw() override;
+
+  const GUI_TextBox* box;
+};
