@@ -115,7 +115,25 @@ void Dump(Context& c, const ScriptLine& line) {
     out << "    " << QuotedText(box.caption) << " " << QuotedText(box.text) << "\n";
   }
   out << "  unchecked opened pages:\n";
-  for (const std::string& page : c.Sim().Os().OpenedPages()) out << "    " << QuotedText(page) << "\n";
+  for (const std::string& page : c.Sim().Os().OpenedPages())
+    out << "    " << QuotedText(page) << "\n";
+}
+
+// How often the web server was asked for TARGET (its path with any query)
+// since the scenario began.
+void ExpectFetched(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 2, 2);
+  const std::string& target = StringArg(line, 0).text;
+  const auto expected = static_cast<size_t>(ParseInteger(line.args[1], line.line, 0, INT32_MAX));
+  size_t got = 0;
+  std::string all;
+  for (const std::string& request : c.Web().Requests()) {
+    if (request == target) ++got;
+    all += " " + request;
+  }
+  c.Expect(got == expected, line.line,
+           QuotedText(target) + " fetched " + std::to_string(expected) + " times",
+           std::to_string(got) + " times; requests:" + (all.empty() ? " none" : all));
 }
 
 }  // namespace
@@ -127,6 +145,7 @@ void RegisterCheckCommands(CommandTable& table) {
   table.Add("expect-debug", &ExpectDebug);
   table.Add("expect-host-call", &ExpectHostCall);
   table.Add("expect-no-host-call", &ExpectNoHostCall);
+  table.Add("expect-fetched", &ExpectFetched);
   table.Add("dump", &Dump);
 }
 

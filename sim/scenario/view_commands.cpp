@@ -8,6 +8,7 @@
 #include "sim/scenario/command_table.h"
 #include "sim/scenario/fields.h"
 #include "sim/scenario/screen_queries.h"
+#include "sim/sim_texture.h"
 
 namespace sim::scenario {
 namespace {
@@ -36,6 +37,43 @@ void ExpectText(Context& c, const ScriptLine& line) {
   const auto& draws = c.Sim().Host().Draws();
   c.Expect(FindText(draws, text, 1).has_value(), line.line, "text " + QuotedText(text),
            Joined(TextsOf(draws)));
+}
+
+// The pictures (textures) the last frame drew: `expect-picture "NAME" N`
+// counts those whose file is NAME; `expect-picture "NAME" X Y W H` asks for
+// one drawn into that rectangle.
+void ExpectPicture(Context& c, const ScriptLine& line) {
+  if (line.args.size() != 2) RequireArgs(line, 5, 5);
+  const std::string& name = StringArg(line, 0).text;
+  std::vector<std::vector<int32_t>> places;
+  std::string seen;
+  for (const DrawCall& call : c.Sim().Host().Draws()) {
+    if (call.name != kTextureDraw || call.args.size() < 6) continue;
+    const std::string file = std::filesystem::path(call.text).filename().string();
+    const std::string rect = std::to_string(call.args[2]) + " " + std::to_string(call.args[3]) +
+                             " " + std::to_string(call.args[4]) + " " +
+                             std::to_string(call.args[5]);
+    seen += (seen.empty() ? "" : ", ") + QuotedText(file) + " at " + rect;
+    if (file == name) places.push_back({call.args[2], call.args[3], call.args[4], call.args[5]});
+  }
+  if (seen.empty()) seen = "no picture";
+  if (line.args.size() == 2) {
+    const auto expected = static_cast<size_t>(ParseInteger(line.args[1], line.line, 0, INT32_MAX));
+    c.Expect(places.size() == expected, line.line,
+             QuotedText(name) + " drawn " + std::to_string(expected) + " times", seen);
+    return;
+  }
+  std::vector<int32_t> wanted;
+  for (size_t i = 1; i < 5; ++i) {
+    wanted.push_back(
+        static_cast<int32_t>(ParseInteger(line.args[i], line.line, INT32_MIN, INT32_MAX)));
+  }
+  bool found = false;
+  for (const auto& place : places) found = found || place == wanted;
+  c.Expect(found, line.line,
+           QuotedText(name) + " drawn at " + line.args[1].text + " " + line.args[2].text + " " +
+               line.args[3].text + " " + line.args[4].text,
+           seen);
 }
 
 void ExpectNoText(Context& c, const ScriptLine& line) {
@@ -94,6 +132,7 @@ void RegisterViewCommands(CommandTable& table) {
   table.Add("expect-text", &ExpectText);
   table.Add("expect-no-text", &ExpectNoText);
   table.Add("expect-text-at", &ExpectTextAt);
+  table.Add("expect-picture", &ExpectPicture);
   table.Add("expect-window", &ExpectWindow);
   table.Add("expect-no-window", &ExpectNoWindow);
   table.Add("shot", &Shot);
