@@ -1,5 +1,7 @@
 #include "sim/render/skin_sheet.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "sim/render/shapes.h"
@@ -199,6 +201,105 @@ void ImbuementStrip(Framebuffer& fb, const Rect& r) {
   }
 }
 
+// ---- the store's pieces -------------------------------------------------------------------
+
+// A gold coin: a disc with a darker rim and an engraved bar.
+void CoinSign(Framebuffer& fb, const Rect& r) {
+  const int64_t cx2 = r.w - 1, cy2 = r.h - 1;  // twice the centre
+  const int64_t radius2 = r.w * r.w;           // (2 x radius)^2
+  fb.Paint(r, [&](int64_t u, int64_t v) -> Pixel {
+    const int64_t dx = 2 * u - cx2, dy = 2 * v - cy2;
+    const int64_t d2 = dx * dx + dy * dy;
+    if (d2 > radius2) return std::nullopt;
+    if (d2 > radius2 * 6 / 10) return Rgba{150, 104, 18, 255};
+    if (std::abs(dx) <= 1 && std::abs(dy) <= 5) return Rgba{190, 140, 30, 255};
+    return Rgba{240, 196, 64, 255};
+  });
+}
+
+// A badge: a coloured plate with a darker edge and a white sign.
+enum class BadgeSign { kArrowDown, kStar, kDiamond };
+
+void Badge(Framebuffer& fb, const Rect& r, Rgba plate, BadgeSign sign) {
+  fb.Fill(r, plate);
+  fb.Outline(r, Shade(plate, 55));
+  const int64_t cu = r.w / 2, cv = r.h / 2;
+  fb.Paint(r, [&](int64_t u, int64_t v) -> Pixel {
+    const int64_t du = std::abs(u - cu), dv = v - cv;
+    bool on = false;
+    switch (sign) {
+      case BadgeSign::kArrowDown:
+        on = (du <= 1 && dv >= -4 && dv <= 0) || (dv >= 1 && du <= 4 - dv);
+        break;
+      case BadgeSign::kStar:
+        on = (du <= 1 && std::abs(dv) <= 4) || (std::abs(dv) <= 1 && du <= 4);
+        break;
+      case BadgeSign::kDiamond: on = du + std::abs(dv) <= 4; break;
+    }
+    if (!on) return std::nullopt;
+    return Rgba{250, 248, 240, 255};
+  });
+}
+
+void SaleBadge(Framebuffer& fb, const Rect& r) {
+  Badge(fb, r, {196, 54, 40, 255}, BadgeSign::kArrowDown);
+}
+void NewBadge(Framebuffer& fb, const Rect& r) {
+  Badge(fb, r, {58, 150, 52, 255}, BadgeSign::kStar);
+}
+void MarkedBadge(Framebuffer& fb, const Rect& r) {
+  Badge(fb, r, {52, 100, 176, 255}, BadgeSign::kDiamond);
+}
+
+// A category bar: a darker face for the rows, a lighter, gold-edged one for
+// the selected row.
+void CategoryBar(Framebuffer& fb, const Rect& r, bool selected) {
+  Face(fb, r, selected ? Rgba{104, 96, 80, 255} : Rgba{62, 60, 56, 255}, selected ? 6 : 5);
+  fb.Outline(r, selected ? Rgba{196, 164, 92, 255} : Rgba{28, 27, 25, 255});
+}
+void CategoryBarPlain(Framebuffer& fb, const Rect& r) { CategoryBar(fb, r, false); }
+void CategoryBarSelected(Framebuffer& fb, const Rect& r) { CategoryBar(fb, r, true); }
+
+// Coins handed over: a coin, an arrow to the right, a second coin.
+void CoinTransfer(Framebuffer& fb, const Rect& r) {
+  const int64_t coin = std::min<int64_t>(r.h, 12);
+  const int64_t coinY = r.y + (r.h - coin) / 2;
+  CoinSign(fb, {r.x, coinY, coin, coin});
+  CoinSign(fb, {r.x + r.w - coin, coinY, coin, coin});
+  const int64_t cv = r.h / 2, left = coin + 3, right = r.w - coin - 3;
+  fb.Paint(r, [&](int64_t u, int64_t v) -> Pixel {
+    if (u < left || u >= right) return std::nullopt;
+    const int64_t dv = std::abs(v - cv);
+    const bool shaft = dv <= 1 && u < right - 4;
+    const bool head = u >= right - 5 && dv <= right - 1 - u;
+    if (!shaft && !head) return std::nullopt;
+    return Rgba{226, 220, 204, 255};
+  });
+}
+
+// The store's pieces of sheet 4 (the coordinates the store's widgets copy).
+struct StorePiece {
+  int64_t x, y, w, h;
+  void (*paint)(Framebuffer& fb, const Rect& r);
+};
+constexpr StorePiece kStorePieces[] = {
+    {298, 0, 12, 12, CoinSign},                // store::kCoinIconSrcX, kCoinIconSrcY
+    {280, 140, 30, 12, SaleBadge},             // store::kBadgeSrcX, kSaleBadgeSrcY
+    {280, 152, 30, 12, NewBadge},              // kNewBadgeSrcY
+    {280, 164, 30, 12, MarkedBadge},           // kMarkedBadgeSrcY
+    {180, 620, 166, 22, CategoryBarPlain},     // GUI_StoreCategories::kBarSrcY
+    {180, 642, 166, 22, CategoryBarSelected},  // kSelectedBarSrcY
+    {33, 274, 45, 14, CoinTransfer},           // the gift button's picture
+};
+
+const StorePiece* FindStorePiece(int sheet, int64_t srcX, int64_t srcY) {
+  if (sheet != kToolkitSheet) return nullptr;
+  for (const StorePiece& p : kStorePieces) {
+    if (srcX >= p.x && srcX < p.x + p.w && srcY >= p.y && srcY < p.y + p.h) return &p;
+  }
+  return nullptr;
+}
+
 // Whatever the renderer has no stand-in for: a muted violet checker.
 void Unknown(Framebuffer& fb, const Rect& r) {
   fb.Paint(r, [](int64_t u, int64_t v) {
@@ -270,6 +371,13 @@ void DrawSkin(Framebuffer& fb, int64_t x, int64_t y, int sheet, int64_t srcX, in
               int64_t w, int64_t h) {
   const Rect target{x, y, w, h};
   if (target.Empty()) return;
+  if (const StorePiece* piece = FindStorePiece(sheet, srcX, srcY)) {
+    const Rect whole{x - (srcX - piece->x), y - (srcY - piece->y), piece->w, piece->h};
+    ClipScope clip(fb, target);
+    if (whole.x + whole.w < x + w || whole.y + whole.h < y + h) Unknown(fb, target);
+    piece->paint(fb, whole);
+    return;
+  }
   const SkinMatch m = MatchSkin(sheet, srcX, srcY);
   // The stand-in is placed so that the copied part lands on the target.
   const int64_t offX = srcX - m.originX, offY = srcY - m.originY;
