@@ -57,6 +57,10 @@ bool PosixPlatform::RemoveFile(const std::string& path) {
   return ::unlink(ToPosixPath(path).c_str()) == 0;
 }
 
+bool PosixPlatform::MoveIntoPlace(const std::string& from, const std::string& to) {
+  return std::rename(ToPosixPath(from).c_str(), ToPosixPath(to).c_str()) == 0;
+}
+
 bool PosixPlatform::ReadWholeFile(const std::string& path, std::string* content) {
   const int fd = ::open(ToPosixPath(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;

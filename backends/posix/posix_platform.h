@@ -29,6 +29,7 @@ class PosixPlatform : public platform::Platform {
   std::unique_ptr<platform::WritableFile> CreateBinaryFile(const std::string& path) override;
   bool FileSize(const std::string& path, uint64_t* size) override;
   bool RemoveFile(const std::string& path) override;
+  bool MoveIntoPlace(const std::string& from, const std::string& to) override;
   bool ReadWholeFile(const std::string& path, std::string* content) override;
   bool WriteWholeFile(const std::string& path, const std::string& content) override;
   bool CreateFolder(const std::string& path) override;

@@ -75,6 +75,7 @@ class Win32Platform final : public platform::Platform {
   std::unique_ptr<platform::WritableFile> CreateBinaryFile(const std::string& path) override;
   bool FileSize(const std::string& path, uint64_t* size) override;
   bool RemoveFile(const std::string& path) override;
+  bool MoveIntoPlace(const std::string& from, const std::string& to) override;
   // The user's files, replaced through a temporary file (win32_files.cpp).
   bool ReadWholeFile(const std::string& path, std::string* content) override;
   bool WriteWholeFile(const std::string& path, const std::string& content) override;

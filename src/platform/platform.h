@@ -184,6 +184,9 @@ class Platform {
   virtual bool FileSize(const std::string& path, uint64_t* size) = 0;
   // Deletes the file at `path`; false when it could not be deleted.
   virtual bool RemoveFile(const std::string& path) = 0;
+  // Moves the file `from` over `to` in one step, replacing what was there;
+  // false when it could not (`to` then is as it was).
+  virtual bool MoveIntoPlace(const std::string& from, const std::string& to) = 0;
   // The whole content of the file at `path`, read in binary; false when it
   // cannot be opened or read (no such file). *content is left as it was then.
   virtual bool ReadWholeFile(const std::string& path, std::string* content) = 0;

@@ -1,7 +1,9 @@
 #include "web/http.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <string>
 #include <utility>
 
 #include "host/host_functions.h"
@@ -52,15 +54,15 @@ void PostReport(std::unique_ptr<DownloadRequest> request, bool fileReady) {
 
 // ---- the transfers ----------------------------------------------------------------
 
-// Streams `request.url` into `request.path`. True only when the server
-// announced a length and exactly that many bytes reached the file. Whatever
-// was written stays on disk either way.
-bool Download(const DownloadRequest& request, const std::string& agent, uint32_t flags) {
+// Streams `url` into the file `path`. True only when the server announced
+// a length and exactly that many bytes reached the file.
+bool Stream(const std::string& url, const std::string& path, const std::string& agent,
+            uint32_t flags) {
   platform::Platform& os = platform::Get();
-  const std::unique_ptr<platform::WritableFile> file = os.CreateBinaryFile(request.path);
+  const std::unique_ptr<platform::WritableFile> file = os.CreateBinaryFile(path);
   if (!file || !os.AttemptConnect()) return false;
   const std::unique_ptr<platform::HttpResponse> response =
-      os.OpenUrl(agent, platform::kInternetOpenDirect, request.url, flags);
+      os.OpenUrl(agent, platform::kInternetOpenDirect, url, flags);
   uint32_t length = 0;
   if (!response || !Succeeded(*response) || !response->ContentLength(&length)) return false;
 
@@ -75,6 +77,32 @@ bool Download(const DownloadRequest& request, const std::string& agent, uint32_t
     if (total == length) return true;
     if (total > length) return false;  // more than announced: not the file announced
   }
+}
+
+// How often a finished file is moved into place while a reader holds the
+// old one open (Windows refuses to replace an open file), and the pause.
+constexpr int kReplaceAttempts = 5;
+constexpr uint32_t kReplacePauseMs = 20;
+
+// Downloads `request.url` into a temporary file beside `request.path` and
+// moves it into place only when it is complete, so the file at the path is
+// always either the old one or the whole new one: a reader (the main thread
+// loading a cached picture) never sees half a file, and a failed download
+// leaves the old file as it was. True when the new file is in place.
+bool Download(const DownloadRequest& request, const std::string& agent, uint32_t flags) {
+  static std::atomic<uint32_t> counter{0};
+  const std::string temporary = request.path + "." + std::to_string(++counter) + ".part";
+  platform::Platform& os = platform::Get();
+  bool placed = Stream(request.url, temporary, agent, flags);
+  if (placed) {
+    placed = false;
+    for (int attempt = 0; attempt < kReplaceAttempts && !placed; ++attempt) {
+      if (attempt > 0) os.Sleep(kReplacePauseMs);
+      placed = os.MoveIntoPlace(temporary, request.path);
+    }
+  }
+  if (!placed) os.RemoveFile(temporary);
+  return placed;
 }
 
 // Whether the server has another file than the cached one of `localSize`
@@ -103,8 +131,8 @@ void RevalidateBody(std::unique_ptr<DownloadRequest> request, const std::string&
   try {
     uint64_t size = 0;
     platform::Platform& os = platform::Get();
+    // The stale file stays in place until its replacement is complete.
     if (os.FileSize(request->path, &size) && size != 0 && Stale(*request, agent, size)) {
-      os.RemoveFile(request->path);
       ready = Download(*request, agent, kReloadFlags);
     }
   } catch (...) {

@@ -33,9 +33,12 @@ struct DownloadRequest {
 
 // Worker bodies; they read the host's user agent on the calling thread. A
 // download is accepted only with a 2xx status and a Content-Length, and
-// only when exactly that many bytes arrived; a file left half-written stays
-// on disk. Revalidation keeps a cached file whose size the server confirms
-// (or does not announce) and downloads it again otherwise.
+// only when exactly that many bytes arrived. It goes to a temporary file
+// beside the path, which replaces the file at the path only once it is
+// complete: a failed download changes nothing on disk. Revalidation keeps a
+// cached file whose size the server confirms (or does not announce) and
+// downloads it again otherwise, the old file staying until the new one is
+// whole.
 void HttpDownloadFile(std::unique_ptr<DownloadRequest> request);
 void HttpRevalidateFile(std::unique_ptr<DownloadRequest> request);
 
