@@ -49,7 +49,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 void ExpectFile(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 3);
   const std::string path = c.FolderPath(line.args[0], line.line);
-  const std::string expected = ContentArg(line, 1);
+  const std::string expected = ContentArg(c, line, 1);
   const std::optional<std::string> got = ReadWholeFile(path);
   c.Expect(got == expected, line.line, line.args[0].text + " = " + QuotedText(expected),
            got ? QuotedText(*got) : "no file");

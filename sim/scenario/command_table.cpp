@@ -1,5 +1,8 @@
 #include "sim/scenario/command_table.h"
 
+#include <fstream>
+#include <sstream>
+
 #include "host/host_memory.h"
 #include "host/library_data.h"
 #include "sim/address_space.h"
@@ -64,7 +67,7 @@ const std::string& WordArg(const ScriptLine& line, size_t index) {
 }
 
 
-std::string ContentArg(const ScriptLine& line, size_t index) {
+std::string ContentArg(const Context& context, const ScriptLine& line, size_t index) {
   if (line.block) return *line.block;
   const size_t count = line.args.size();
   if (count == index + 1) return StringArg(line, index).text;
@@ -72,7 +75,20 @@ std::string ContentArg(const ScriptLine& line, size_t index) {
     const std::vector<uint8_t> bytes = ParseHexBytes(line.args[index + 1], line.line);
     return std::string(bytes.begin(), bytes.end());
   }
-  throw ScriptError(line.line, line.command + ": expected a content block, \"STRING\" or hex BYTES");
+  if (count == index + 2 && WordArg(line, index) == "file") {
+    return ScenarioFileContent(context, line.args[index + 1], line.line);
+  }
+  throw ScriptError(line.line,
+                    line.command + ": expected a content block, \"STRING\", hex BYTES or file PATH");
+}
+
+std::string ScenarioFileContent(const Context& context, const Token& path, int line) {
+  const std::string full = context.ScenarioRelativePath(path, line);
+  std::ifstream in(full, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  if (!in) throw ScriptError(line, "cannot read " + full);
+  return content.str();
 }
 
 uint32_t HostAddressArg(const ScriptLine& line, size_t index, int width) {

@@ -60,8 +60,11 @@ void RequireArgs(const ScriptLine& line, size_t minimum, size_t maximum);
 const Token& StringArg(const ScriptLine& line, size_t index);
 const std::string& WordArg(const ScriptLine& line, size_t index);
 // File content written after a path at args[index - 1]: the content block,
-// a "STRING" (escapes kept) or `hex BYTES`.
-std::string ContentArg(const ScriptLine& line, size_t index);
+// a "STRING" (escapes kept), `hex BYTES` or `file PATH` (a file beside the
+// scenario, read whole).
+std::string ContentArg(const Context& context, const ScriptLine& line, size_t index);
+// The whole content of a file named relative to the scenario's folder.
+std::string ScenarioFileContent(const Context& context, const Token& path, int line);
 // A host address that `width` bytes at it may be read or written at;
 // anything outside the simulated host's memory is refused.
 uint32_t HostAddressArg(const ScriptLine& line, size_t index, int width);

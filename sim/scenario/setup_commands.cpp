@@ -2,7 +2,6 @@
 // file, http.
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "host/host_memory.h"
 #include "sim/scenario/command_table.h"
@@ -71,7 +70,7 @@ void Host(Context& c, const ScriptLine& line) {
 void File(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 3);
   const std::string path = c.FolderPath(line.args[0], line.line);
-  const std::string content = ContentArg(line, 1);
+  const std::string content = ContentArg(c, line, 1);
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << content;
@@ -99,12 +98,7 @@ void Http(Context& c, const ScriptLine& line) {
   if (next < line.args.size() && line.args[next].kind == Token::Kind::String) {
     response.body = line.args[next++].text;
   } else if (isWord(next, "file") && next + 1 < line.args.size()) {
-    const std::string path = c.ScenarioRelativePath(line.args[next + 1], line.line);
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream body;
-    body << in.rdbuf();
-    if (!in) throw ScriptError(line.line, "cannot read " + path);
-    response.body = body.str();
+    response.body = ScenarioFileContent(c, line.args[next + 1], line.line);
     next += 2;
   }
   if (next != line.args.size()) {

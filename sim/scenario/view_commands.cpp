@@ -49,7 +49,8 @@ void ExpectPicture(Context& c, const ScriptLine& line) {
   std::string seen;
   for (const DrawCall& call : c.Sim().Host().Draws()) {
     if (call.name != kTextureDraw || call.args.size() < 6) continue;
-    const std::string file = std::filesystem::path(call.text).filename().string();
+    // The library builds its paths the Windows way.
+    const std::string file = call.text.substr(call.text.find_last_of("/\\") + 1);
     const std::string rect = std::to_string(call.args[2]) + " " + std::to_string(call.args[3]) +
                              " " + std::to_string(call.args[4]) + " " +
                              std::to_string(call.args[5]);
