@@ -260,18 +260,18 @@ void CategoryBar(Framebuffer& fb, const Rect& r, bool selected) {
 void CategoryBarPlain(Framebuffer& fb, const Rect& r) { CategoryBar(fb, r, false); }
 void CategoryBarSelected(Framebuffer& fb, const Rect& r) { CategoryBar(fb, r, true); }
 
-// Coins handed over: a coin, an arrow to the right, a second coin.
+// Coins handed over: a small coin with an arrow leaving it, at the left of
+// the piece; the rest is transparent, so the transferable amount the store
+// writes over the button stays readable.
 void CoinTransfer(Framebuffer& fb, const Rect& r) {
-  const int64_t coin = std::min<int64_t>(r.h, 12);
-  const int64_t coinY = r.y + (r.h - coin) / 2;
-  CoinSign(fb, {r.x, coinY, coin, coin});
-  CoinSign(fb, {r.x + r.w - coin, coinY, coin, coin});
-  const int64_t cv = r.h / 2, left = coin + 3, right = r.w - coin - 3;
+  const int64_t coin = std::min<int64_t>(r.h - 4, 8);
+  CoinSign(fb, {r.x, r.y + 1, coin, coin});
+  const int64_t cv = r.h - 4, left = 3, right = 14;
   fb.Paint(r, [&](int64_t u, int64_t v) -> Pixel {
     if (u < left || u >= right) return std::nullopt;
     const int64_t dv = std::abs(v - cv);
-    const bool shaft = dv <= 1 && u < right - 4;
-    const bool head = u >= right - 5 && dv <= right - 1 - u;
+    const bool shaft = dv <= 0 && u < right - 3;
+    const bool head = u >= right - 4 && dv <= right - 1 - u;
     if (!shaft && !head) return std::nullopt;
     return Rgba{226, 220, 204, 255};
   });

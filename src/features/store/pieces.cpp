@@ -61,7 +61,7 @@ void GUI_TransferButton::Draw() {
   const gui::Color light = gui::Grey(111), dark = gui::Grey(49);
   gui::Bevel(x, y, w, h, pressed ? dark : light, pressed ? light : dark);
   const int32_t p = pressed ? 1 : 0;
-  gui::Skin(x + (w - store::kTransferW) / 2 + p, y + (h - store::kTransferH) / 2 + p, gui::kSheet,
+  gui::Skin(x + kTransferInset + p, y + (h - store::kTransferH) / 2 + p, gui::kSheet,
             store::kTransferSrcX, store::kTransferSrcY, store::kTransferW, store::kTransferH);
 }
 
@@ -76,7 +76,8 @@ void GUI_StoreSearchBox::OnKeyDown(int32_t key, int32_t data) {
   GUI_TextBox::OnKeyDown(key, data);
 }
 
-void GUI_StoreSearchPlaceholder::Draw() {
-  if (box == nullptr || !box->text.empty()) return;
-  gui::Text(x, y, box->font, gui::Color{120, 120, 120}, store::kSearchHint, 0);
+void GUI_StoreSearchBox::Draw() {
+  GUI_TextBox::Draw();
+  if (!text.empty()) return;
+  gui::Text(x + kHintInset, y + kHintInset, font, gui::Color{120, 120, 120}, store::kSearchHint, 0);
 }

@@ -58,11 +58,14 @@ class GUI_StoreGroup : public GUI_Element {
   void Draw() override;
 };
 
-// The gift button: a skinned button with the coin-transfer picture that
-// moves one pixel while pressed; a release over itself after a press on
-// it (leaving and coming back included) posts (handler, code, 1).
+// The gift button: a skinned button with the coin-transfer picture at its
+// left (the store writes the transferable amount over the rest) that moves
+// one pixel while pressed; a release over itself after a press on it
+// (leaving and coming back included) posts (handler, code, 1).
 class GUI_TransferButton : public GUI_PressElement {
  public:
+  static constexpr int32_t kTransferInset = 3;
+
   GUI_TransferButton(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id)
       : GUI_PressElement(x, y, w, h, id) {
     interactive = 1;
@@ -71,24 +74,17 @@ class GUI_TransferButton : public GUI_PressElement {
 };
 
 // The search box: a text box whose Enter posts (enterHandler, enterCode, 0);
-// every other key is the text box's.
+// every other key is the text box's. While it is empty it shows the hint
+// "Type to search" in grey 120, 5 pixels in from its top left, over its own
+// face, so the hint shows whether or not the box was raised by a click.
 class GUI_StoreSearchBox : public GUI_TextBox {
  public:
+  static constexpr int32_t kHintInset = 5;
+
   GUI_StoreSearchBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id);
   void OnKeyDown(int32_t key, int32_t data) override;
+  void Draw() override;
 
   GUI_Handler enterHandler = nullptr;
   int32_t enterCode = 0;
-};
-
-// "Type to search" in grey 120 at its own top left while the box is empty,
-// in the box's font. `box` is a sibling in the same window and must outlive
-// the hint; without a box nothing is drawn.
-class GUI_StoreSearchPlaceholder : public GUI_Element {
- public:
-  GUI_StoreSearchPlaceholder(int32_t x, int32_t y, int32_t id, const GUI_TextBox* box)
-      : GUI_Element(x, y, 0, 0, id), box(box) {}
-  void Draw() override;
-
-  const GUI_TextBox* box;
 };

@@ -28,7 +28,7 @@ struct StoreImage {
 struct StoreCategory {
   std::string name;
   std::string description;
-  std::string imageName;  // the chosen icon, "empty.png" when none
+  std::string imageName;   // the chosen icon, "empty.png" when none
   std::string parentName;  // kept, not shown
   uint8_t highlight = kPlain;
   StoreImage image;  // 32-pixel folder

@@ -69,7 +69,6 @@ enum ChildId : int32_t {
   kPriceIconId = 120,
   kPriceId = 121,
   kClearFrameId = 304,
-  kSearchHintId = 9998,
   kPreviousPageId = 9101,
   kNextPageId = 9102,
   kBuyId = 9103,
@@ -97,8 +96,27 @@ T* Child(int32_t id) {
   return dynamic_cast<T*>(StoreDialog->FindChild(id));
 }
 
+// The toolkit offers presses to hidden children too, so the controls that
+// come and go stop taking input while they are hidden. "Buy" takes it only
+// when it is shown and the offer can be bought (ShowPriceAndBuy).
+bool TakesInputWhenShown(int32_t id) {
+  switch (id) {
+    case kOfferListId:
+    case kHistoryListId:
+    case kDescriptionId:
+    case kUnavailableId:
+    case kPreviousPageId:
+    case kNextPageId: return true;
+    default: return false;
+  }
+}
+
 void SetVisible(int32_t id, bool visible) {
-  if (GUI_Element* child = Child<GUI_Element>(id)) child->visible = visible ? 1 : 0;
+  GUI_Element* child = Child<GUI_Element>(id);
+  if (child == nullptr) return;
+  child->visible = visible ? 1 : 0;
+  if (TakesInputWhenShown(id)) child->interactive = child->visible;
+  if (id == kBuyId && !visible) child->interactive = 0;
 }
 
 // ---- building ---------------------------------------------------------------------------
@@ -153,18 +171,18 @@ std::unique_ptr<GUI_Dialog> BuildStore() {
   offers->SetHandler(&OnStoreCode, kOfferCode);
 
   auto* history = d.AddChild(new GUI_StoreHistory(216, 36, 549, 412, kHistoryListId));
-  history->interactive = 1;
   history->visible = 0;
+  history->interactive = 0;
 
   d.AddChild(new GUI_StoreOfferI(486, 65, 130, 130, kOfferImageId))->visible = 0;
   auto* description =
       d.AddChild(new GUI_StoreDetails(486, 205, 279, 266, kDescriptionId, kDescriptionColor));
-  description->interactive = 1;
   description->visible = 0;
+  description->interactive = 0;
   auto* unavailable =
       d.AddChild(new GUI_StoreDetails(621, 108, 144, 86, kUnavailableId, kUnavailableColor));
-  unavailable->interactive = 1;
   unavailable->visible = 0;
+  unavailable->interactive = 0;
 
   auto* clear = AddColorButton(d, 179, 456, 18, 18, "X", kClearSearchId, kClearSearchCode);
   clear->SetFillColor(70, 70, 70);
@@ -175,11 +193,17 @@ std::unique_ptr<GUI_Dialog> BuildStore() {
   auto* getCoins = AddColorButton(d, 125, 507, 43, 20, "Get AC", kGetCoinsId, kGetCoinsCode);
   getCoins->SetFillColor(70, 120, 70);
   getCoins->SetTextColor(255, 255, 255);
-  AddButton(d, 216, 453, 86, "Previous Page", kPreviousPageId, kPreviousPageCode)->visible = 0;
-  AddButton(d, 679, 453, 86, "Next Page", kNextPageId, kNextPageCode)->visible = 0;
+  getCoins->font = 1;
+  for (auto* paging :
+       {AddButton(d, 216, 453, 86, "Previous Page", kPreviousPageId, kPreviousPageCode),
+        AddButton(d, 679, 453, 86, "Next Page", kNextPageId, kNextPageCode)}) {
+    paging->visible = 0;
+    paging->interactive = 0;
+  }
   auto* buy = AddColorButton(d, 621, 65, 145, 20, "Buy", kBuyId, kBuyCode);
   buy->SetFillColor(40, 90, 140);
   buy->visible = 0;
+  buy->interactive = 0;
   auto* gift = d.AddChild(new GUI_TransferButton(173, 507, 58, 20, kGiftButtonId));
   gift->interactive = 1;
   gift->SetHandler(&OnStoreCode, kGiftCode);
@@ -198,15 +222,12 @@ std::unique_ptr<GUI_Dialog> BuildStore() {
   name->visible = 0;
   AddLabel(d, 693, 93, kPriceId, 1)->visible = 0;
 
-  // The search box last but one: it has the focus, so typing goes to it.
-  auto* box = new GUI_StoreSearchBox(20, 455, 160, 20, kSearchBoxId);
+  // The search box last: it has the focus, so typing goes to it.
+  auto* box = d.AddChild(new GUI_StoreSearchBox(20, 455, 160, 20, kSearchBoxId));
   box->maxLength = 22;
   box->interactive = 1;
   box->enterHandler = &OnStoreCode;
   box->enterCode = kSearchCode;
-  d.AddChild(box);
-  d.AddChild(new GUI_StoreSearchPlaceholder(25, 460, kSearchHintId, box));
-  d.SetFocus(box);
   return dialog;
 }
 
@@ -234,7 +255,7 @@ void ShowPriceAndBuy(const StoreOffer& offer) {
   }
   if (auto* buy = Child<GUI_ButtonColor>(kBuyId)) {
     const bool enabled = CanBuy(offer, balance);
-    buy->interactive = enabled ? 1 : 0;
+    buy->interactive = enabled && buy->visible ? 1 : 0;
     if (enabled) {
       buy->SetTextColor(255, 255, 255);
     } else {
@@ -268,7 +289,6 @@ void ShowSelectedOffer() {
     name->SetText(gui::FitText(4, offer->name, kWidth - 623 - 16));
     name->textColor = NameColor(offer->highlight);
   }
-  ShowPriceAndBuy(*offer);
   if (auto* image = Child<GUI_StoreOfferI>(kOfferImageId)) {
     image->offerIndex = list->SelectedOfferIndex();
   }
@@ -280,9 +300,11 @@ void ShowSelectedOffer() {
     unavailable->Clear();
     if (offer->disabled) unavailable->AddText(UnavailableText(offer->disabledReason));
   }
-  if (State().view != ViewMode::Offers) return;
-  SetOfferPaneVisible(true);
-  SetVisible(kUnavailableId, offer->disabled);
+  if (State().view == ViewMode::Offers) {
+    SetOfferPaneVisible(true);
+    SetVisible(kUnavailableId, offer->disabled);
+  }
+  ShowPriceAndBuy(*offer);
 }
 
 // ---- views -------------------------------------------------------------------------------
