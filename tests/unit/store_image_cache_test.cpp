@@ -1,13 +1,9 @@
 // The store's picture cache against the simulator's web server on
-// 127.0.0.1: the cache paths and URLs, one download per path and opening,
-// the ready list, cached files shown at once, files that do not decode and
-// names that could leave the cache folder.
+// 127.0.0.1: names that could leave the cache folder, and reports of an
+// earlier store opening. Downloads, the cache and the pictures shown are
+// the scenarios' business.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,9 +56,6 @@ class StoreImageCache : public ::testing::Test {
     host::RunMainThreadTasks();
     return std::exchange(posted, {});
   }
-  std::string Cached(const std::string& folder, const std::string& name) const {
-    return simulator.folders().data + "/ImageCache/" + folder + "/" + name;
-  }
   void Serve(const std::string& folder, const std::string& name, const std::string& body) {
     web.SetResponse("/images/store//" + folder + "/" + name, {200, body});
   }
@@ -75,101 +68,6 @@ class StoreImageCache : public ::testing::Test {
   sim::Simulator simulator;
   sim::WebServer web;
 };
-
-TEST_F(StoreImageCache, DownloadsIntoTheCacheAndLoadsWhenTheFileIsReady) {
-  const std::string data = simulator.folders().data;
-  for (const char* folder : {"/ImageCache", "/ImageCache/32", "/ImageCache/64"}) {
-    EXPECT_TRUE(std::filesystem::is_directory(data + folder)) << folder;
-  }
-  Serve("32", "sword.png", kPng);
-  Serve("64", "sword.png", kPng);
-  AddCategory("sword.png");
-  StoreOffer& offer = State().offers.emplace_back();
-  FetchImage(offer.image, "sword.png", ImageSize::Offer, &Handler);
-
-  const StoreImage& category = State().categories[0].image;
-  EXPECT_EQ(category.path, data + "\\ImageCache\\32\\sword.png");
-  EXPECT_EQ(offer.image.path, data + "\\ImageCache\\64\\sword.png");
-  EXPECT_NE(category.identifier, 0u);
-  EXPECT_NE(category.identifier, offer.image.identifier);  // one identifier per path
-  EXPECT_EQ(RegisteredImageCount(), 2u);
-  EXPECT_EQ(category.texture, nullptr);  // nothing before the file is there
-
-  const uint32_t id = offer.image.identifier;
-  Posted reports = Settle();  // the two workers end in either order
-  std::sort(reports.begin(), reports.end());
-  const auto categoryId = static_cast<int32_t>(category.identifier);
-  const auto offerId = static_cast<int32_t>(id);
-  EXPECT_EQ(reports, (Posted{{kImageReadyCode, std::min(categoryId, offerId)},
-                             {kImageReadyCode, std::max(categoryId, offerId)},
-                             {kImageFinishedCode, std::min(categoryId, offerId)},
-                             {kImageFinishedCode, std::max(categoryId, offerId)}}));
-  // The base's final '/' and the folder's make two slashes; sent as built.
-  std::vector<std::string> requests = web.Requests();
-  std::sort(requests.begin(), requests.end());
-  EXPECT_EQ(requests, (std::vector<std::string>{"/images/store//32/sword.png",
-                                                "/images/store//64/sword.png"}));
-  EXPECT_TRUE(ImageIsReady(id));
-  EXPECT_NE(category.texture, nullptr);
-  ASSERT_NE(offer.image.texture, nullptr);
-  EXPECT_EQ(offer.image.texture->path, offer.image.path);
-  std::ifstream file(Cached("64", "sword.png"), std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), kPng);
-}
-
-TEST_F(StoreImageCache, OnePathIsFetchedOnceAndEveryRecordOfItGetsThePicture) {
-  Serve("32", "shared.png", kPng);
-  AddCategory("shared.png");
-  AddCategory("shared.png");
-  const StoreCategory& first = State().categories[0];
-  const StoreCategory& second = State().categories[1];
-  EXPECT_EQ(first.image.identifier, second.image.identifier);
-  EXPECT_EQ(RegisteredImageCount(), 1u);
-  Settle();
-  EXPECT_EQ(web.Requests().size(), 1u);
-  EXPECT_NE(first.image.texture, nullptr);
-  EXPECT_NE(second.image.texture, nullptr);
-
-  // Once ready, a further record of the path loads at once, without a worker.
-  const StoreCategory& third = AddCategory("shared.png");
-  EXPECT_NE(third.image.texture, nullptr);
-  EXPECT_TRUE(Settle().empty());
-  EXPECT_EQ(web.Requests().size(), 1u);
-}
-
-TEST_F(StoreImageCache, CachedFileShowsAtOnceAndIsRevalidated) {
-  std::ofstream(Cached("32", "cached.png"), std::ios::binary) << kPng;
-  Serve("32", "cached.png", kPng);  // the same size: kept
-  const StoreCategory& category = AddCategory("cached.png");
-  const auto id = static_cast<int32_t>(category.image.identifier);
-  const Posted reports = Settle();
-  EXPECT_NE(category.image.texture, nullptr);
-  // Reported ready once, finished by this call and by the revalidation.
-  EXPECT_EQ(std::count(reports.begin(), reports.end(), std::pair{kImageReadyCode, id}), 1);
-  EXPECT_EQ(std::count(reports.begin(), reports.end(), std::pair{kImageFinishedCode, id}), 2);
-  EXPECT_EQ(web.Requests(), (std::vector<std::string>{"/images/store//32/cached.png"}));
-}
-
-TEST_F(StoreImageCache, FilesThatDoNotDecodeOrDoNotArriveLeaveNoPicture) {
-  Serve("32", "broken.png", "not a picture");
-  const StoreCategory& broken = AddCategory("broken.png");
-  const StoreCategory& missing = AddCategory("missing.png");  // 404
-  std::filesystem::create_directory(Cached("32", "folder.png"));
-  const StoreCategory& folder = AddCategory("folder.png");  // a folder is no cached file
-  Settle();
-  EXPECT_TRUE(ImageIsReady(broken.image.identifier));
-  EXPECT_EQ(broken.image.texture, nullptr);
-  EXPECT_FALSE(ImageIsReady(missing.image.identifier));
-  EXPECT_EQ(missing.image.texture, nullptr);
-  EXPECT_FALSE(ImageIsReady(folder.image.identifier));
-  EXPECT_EQ(folder.image.texture, nullptr);
-  EXPECT_TRUE(std::filesystem::is_directory(Cached("32", "folder.png")));  // never replaced
-
-  // A picture that replaces the broken file is loaded by the next report.
-  std::ofstream(Cached("32", "broken.png"), std::ios::binary | std::ios::trunc) << kPng;
-  OnImageReady(broken.image.identifier);
-  EXPECT_NE(broken.image.texture, nullptr);
-}
 
 TEST_F(StoreImageCache, NamesThatCouldLeaveTheCacheFolderAreNotFetched) {
   for (const char* name :

@@ -1,6 +1,6 @@
 // The store's rules that need no window: the icon chosen for a record, the
-// texts built from numbers, the gift arithmetic, the search, the history
-// paging, the message box titles and the texts of the description pane.
+// texts built from numbers and the gift arithmetic at their edges. The
+// search, paging, titles and description texts are the scenarios'.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "features/store/rules.h"
-#include "features/store/state.h"
 
 namespace store {
 namespace {
@@ -24,8 +23,6 @@ TEST(StoreRules, ChosenImageName) {
   };
   const Row rows[] = {
       {{}, 0, "empty.png"},
-      {{}, 1, "empty.png"},
-      {{"one.png"}, 0, "one.png"},
       {{"one.png"}, 1, "one.png"},
       {{"first.png", "second.png"}, 0, "second.png"},
       {{"first.png", "second.png"}, 1, "first.png"},
@@ -90,104 +87,6 @@ TEST(StoreRules, GiftingGoesInWholePackagesAndNeverBeyondTheGiftableCoins) {
     EXPECT_EQ(CanGift(r.transferable, r.package), r.canGift);
     EXPECT_EQ(GiftSliderMaximum(r.transferable, r.package), r.sliderMaximum);
     EXPECT_EQ(GiftAmount(r.position, r.transferable, r.package), r.amount);
-  }
-}
-
-TEST(StoreRules, SearchMatchesNamesWithoutRegardToCase) {
-  struct Row {
-    const char* filter;
-    const char* name;
-    bool shown;
-  };
-  const Row rows[] = {
-      {"", "Magic Sword", true},
-      {"Type to search", "Magic Sword", true},
-      {"type to search", "Magic Sword", false},  // only the hint itself shows all
-      {"SWORD", "magic sword", true},
-      {"sword", "Magic SWORD", true},
-      {"ic sw", "Magic Sword", true},
-      {"Magic Sword", "Magic Sword", true},
-      {"Magic Swords", "Magic Sword", false},
-      {"axe", "Magic Sword", false},
-      {"a", "", false},
-  };
-  for (const Row& r : rows) {
-    EXPECT_EQ(SearchShows(r.filter, r.name), r.shown) << '"' << r.filter << "\" in " << r.name;
-  }
-}
-
-TEST(StoreRules, HistoryPaging) {
-  struct Row {
-    uint32_t page, pages;
-    const char* label;
-    bool previous, next;
-  };
-  const Row rows[] = {
-      {0, 1, "Page 1/1", false, false},
-      {0, 0, "Page 1/0", false, false},  // a count of 0 never shows "Next Page"
-      {0, 5, "Page 1/5", false, true},
-      {1, 5, "Page 2/5", true, true},
-      {3, 5, "Page 4/5", true, true},
-      {4, 5, "Page 5/5", true, false},
-      {9, 5, "Page 10/5", true, false},  // beyond the count the server sent
-      {4'294'967'295u, 4'294'967'295u, "Page 4294967296/4294967295", true, false},
-      {4'294'967'294u, 4'294'967'295u, "Page 4294967295/4294967295", true, false},
-      {4'294'967'293u, 4'294'967'295u, "Page 4294967294/4294967295", true, true},
-  };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(testing::Message() << r.page << " of " << r.pages);
-    EXPECT_EQ(PageLabel(r.page, r.pages), r.label);
-    EXPECT_EQ(PreviousPageShown(r.page), r.previous);
-    EXPECT_EQ(NextPageShown(r.page, r.pages), r.next);
-  }
-}
-
-TEST(StoreRules, MessageBoxTitles) {
-  const std::pair<uint8_t, const char*> rows[] = {
-      {0, "Purchase failed"},
-      {1, "Failure!"},
-      {2, "Failed to retrieve Coins History"},
-      {3, "Gifting not posible"},
-      {4, "Information"},
-      {5, "Purchase completed successfully"},
-      {255, "Purchase completed successfully"},
-  };
-  for (const auto& [type, title] : rows) EXPECT_EQ(MessageBoxTitle(type), title) << int{type};
-}
-
-TEST(StoreRules, DescriptionTextsAndAvailability) {
-  StoreOffer offer;
-  offer.description = "A sword.\nSharp.";
-  offer.price = 100;
-  offer.saleEndText = "2026-12-07, 10:00:00";
-  EXPECT_EQ(DescriptionTexts(offer), (Texts{"A sword.\nSharp."}));  // only a sale has an end
-
-  offer.highlight = kSale;
-  offer.subOffers.resize(2);
-  offer.subOffers[0].name = "Sword";
-  offer.subOffers[1].name = "Shield";
-  EXPECT_EQ(DescriptionTexts(offer),
-            (Texts{"This offer expires at:\n2026-12-07, 10:00:00 \n \n", "A sword.\nSharp.",
-                   " \n \nThis package contains:\n", "Sword", "Shield"}));
-  offer.highlight = kMarked;
-  EXPECT_EQ(DescriptionTexts(offer).front(), "A sword.\nSharp.");
-
-  EXPECT_EQ(UnavailableText("Too low level."),
-            "The product is currently not available for this character:\nToo low level.");
-
-  struct Row {
-    bool disabled;
-    uint32_t balance;
-    bool canBuy;
-  };
-  const Row rows[] = {{false, 99, false},
-                      {false, 100, true},
-                      {false, 101, true},
-                      {true, 100, false},
-                      {true, 1000, false}};
-  for (const Row& r : rows) {
-    offer.disabled = r.disabled;
-    EXPECT_EQ(CanBuy(offer, r.balance), r.canBuy) << r.disabled << " " << r.balance;
   }
 }
 

@@ -78,6 +78,10 @@ enum ChildId : int32_t {
   kSearchBoxId = 9107,
 };
 
+// The widths the two amounts may take left of their coin signs.
+constexpr int32_t kBalanceRoom = 104 - 16 - 3;       // inside the balance frame
+constexpr int32_t kTransferableRoom = 213 - 173 - 3;  // on the gift button
+
 constexpr gui::Color kLabelColor{180, 180, 180};
 constexpr gui::Color kPlainName{192, 192, 192};
 constexpr gui::Color kSaleName{250, 180, 75};
@@ -447,9 +451,15 @@ void OnHistoryReplaced() {
 
 void RefreshCoinLabels() {
   if (StoreDialog == nullptr) return;
-  gui::SetLabelText(StoreDialog, kBalanceId, std::to_string(CoinBalanceA()));
-  gui::SetLabelText(StoreDialog, kTransferableId,
-                    std::to_string(GiftableCoins(CoinBalanceB(), State().packageSize)));
+  // Each amount ends at its coin sign and may not run into the control on
+  // its left: the balance stays in its frame, the transferable amount on
+  // the gift button.
+  gui::SetLabelText(StoreDialog, kBalanceId,
+                    gui::FitText(1, std::to_string(CoinBalanceA()), kBalanceRoom));
+  gui::SetLabelText(
+      StoreDialog, kTransferableId,
+      gui::FitText(1, std::to_string(GiftableCoins(CoinBalanceB(), State().packageSize)),
+                   kTransferableRoom));
   GUI_StoreOffers* list = OfferList();
   if (const StoreOffer* offer = list != nullptr ? list->SelectedOffer() : nullptr) {
     ShowPriceAndBuy(*offer);
