@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr gui::Color kSaleName{250, 180, 75};
-constexpr gui::Color kNewName{70, 175, 40};
 constexpr gui::Color kSelectedName{255, 255, 255};
 constexpr gui::Color kName{175, 175, 175};
 // The name stays on its bar, a few pixels off the bar's right end.
@@ -18,9 +16,7 @@ constexpr int32_t kNameRoom =
     GUI_StoreCategories::kBarX + GUI_StoreCategories::kBarW - 4 - GUI_StoreCategories::kNameX;
 
 gui::Color NameColor(uint8_t highlight, bool selected) {
-  if (highlight == store::kSale) return kSaleName;
-  if (highlight == store::kNew) return kNewName;
-  return selected ? kSelectedName : kName;
+  return store::NameColor(highlight, selected ? kSelectedName : kName);
 }
 
 }  // namespace

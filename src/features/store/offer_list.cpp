@@ -10,12 +10,9 @@
 
 namespace {
 
-constexpr gui::Color kSaleName{250, 180, 75};
-constexpr gui::Color kNewName{70, 175, 40};
 constexpr gui::Color kSelectedName{255, 255, 255};
 constexpr gui::Color kName{175, 175, 175};
 constexpr gui::Color kPrice{192, 192, 192};
-constexpr gui::Color kPriceTooHigh{240, 30, 35};
 constexpr gui::Color kBasePrice{140, 140, 140};
 constexpr uint8_t kFrameWhite = 255;
 constexpr int32_t kFrameLine = 2;
@@ -23,9 +20,7 @@ constexpr int32_t kCoinGap = 3;        // between the price's right end and the 
 constexpr int32_t kStrikeFromTop = 5;  // the line through the base price, below its top
 
 gui::Color NameColor(uint8_t highlight, bool selected) {
-  if (highlight == store::kSale) return kSaleName;
-  if (highlight == store::kNew) return kNewName;
-  return selected ? kSelectedName : kName;
+  return store::NameColor(highlight, selected ? kSelectedName : kName);
 }
 
 std::string AmountText(const std::string& text, uint32_t value) {
@@ -124,7 +119,7 @@ void GUI_StoreOffers::DrawCard(const store::StoreOffer& offer, int32_t top, bool
 
   const int32_t priceRight = x + kPriceRight;
   const bool tooHigh = CoinBalanceA() < offer.price;
-  gui::Text(priceRight, top + kPriceY, kFont, tooHigh ? kPriceTooHigh : kPrice,
+  gui::Text(priceRight, top + kPriceY, kFont, tooHigh ? store::kTooExpensiveColor : kPrice,
             AmountText(offer.priceText, offer.price), 2);
   store::DrawCoinIcon(priceRight + kCoinGap, top + kPriceY - 1);
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "features/store/state.h"
+#include "gui/draw.h"
 #include "gui/element.h"
 #include "gui/widgets/press_machine.h"
 #include "gui/widgets/text_box.h"
@@ -16,6 +18,18 @@ namespace store {
 inline constexpr int32_t kKeyReturn = 0x0D;
 inline constexpr int32_t kKeyUp = 0x26;
 inline constexpr int32_t kKeyDown = 0x28;
+
+// The colour of a record's name by its highlight: sale and new have their
+// own, any other highlight the caller's plain colour.
+inline constexpr gui::Color kSaleNameColor{250, 180, 75};
+inline constexpr gui::Color kNewNameColor{70, 175, 40};
+inline gui::Color NameColor(uint8_t highlight, gui::Color plain) {
+  if (highlight == kSale) return kSaleNameColor;
+  if (highlight == kNew) return kNewNameColor;
+  return plain;
+}
+// A price the balance does not reach.
+inline constexpr gui::Color kTooExpensiveColor{240, 30, 35};
 
 // The coin sign, 12 x 12, a piece of host sheet 4 (the dialog's coin
 // icons are GUI_StaticImage children with this source).

@@ -79,14 +79,11 @@ enum ChildId : int32_t {
 };
 
 // The widths the two amounts may take left of their coin signs.
-constexpr int32_t kBalanceRoom = 104 - 16 - 3;       // inside the balance frame
+constexpr int32_t kBalanceRoom = 104 - 16 - 3;        // inside the balance frame
 constexpr int32_t kTransferableRoom = 213 - 173 - 3;  // on the gift button
 
 constexpr gui::Color kLabelColor{180, 180, 180};
 constexpr gui::Color kPlainName{192, 192, 192};
-constexpr gui::Color kSaleName{250, 180, 75};
-constexpr gui::Color kNewName{70, 175, 40};
-constexpr gui::Color kTooExpensive{240, 30, 35};
 constexpr gui::Color kDescriptionColor{175, 175, 175};
 constexpr gui::Color kUnavailableColor{215, 60, 60};
 
@@ -241,21 +238,13 @@ GUI_StoreSearchBox* SearchBox() { return Child<GUI_StoreSearchBox>(kSearchBoxId)
 
 // ---- the offer pane ----------------------------------------------------------------------
 
-gui::Color NameColor(uint8_t highlight) {
-  switch (highlight) {
-    case kSale: return kSaleName;
-    case kNew: return kNewName;
-    default: return kPlainName;
-  }
-}
-
 // The price colour and "Buy" follow the balance, so they are refreshed
 // whenever it changes.
 void ShowPriceAndBuy(const StoreOffer& offer) {
   const uint32_t balance = CoinBalanceA();
   if (auto* price = Child<GUI_Label>(kPriceId)) {
     price->SetText(offer.priceText);
-    price->textColor = balance < offer.price ? kTooExpensive : kPlainName;
+    price->textColor = balance < offer.price ? kTooExpensiveColor : kPlainName;
   }
   if (auto* buy = Child<GUI_ButtonColor>(kBuyId)) {
     const bool enabled = CanBuy(offer, balance);
@@ -291,7 +280,7 @@ void ShowSelectedOffer() {
   }
   if (auto* name = Child<GUI_Label>(kOfferNameId)) {
     name->SetText(gui::FitText(4, offer->name, kWidth - 623 - 16));
-    name->textColor = NameColor(offer->highlight);
+    name->textColor = NameColor(offer->highlight, kPlainName);
   }
   if (auto* image = Child<GUI_StoreOfferI>(kOfferImageId)) {
     image->offerIndex = list->SelectedOfferIndex();
