@@ -1,5 +1,7 @@
 #include "sim/sim_platform.h"
 
+#include <cctype>
+#include <cstring>
 #include <ctime>
 #include <utility>
 
@@ -146,7 +148,7 @@ std::vector<SimPlatform::PostedMessage> SimPlatform::TakePostedMessages() {
 }
 
 void SimPlatform::ShowMessageBox(const std::string& text, const std::string& caption,
-                             uint32_t flags) {
+                                 uint32_t flags) {
   messageBoxes_.push_back({caption, text, flags});
 }
 
@@ -163,6 +165,34 @@ uintptr_t SimPlatform::CreateWindowExA(uint32_t exStyle, const char* className,
   return createWindow(className, width, height, parent);
 }
 
+namespace {
+
+// Whether `url` names this machine: "http://127.0.0.1..." or
+// "http://localhost..." (any port and path, in any case of the scheme).
+bool IsLocalUrl(const std::string& url) {
+  std::string lowered;
+  for (const char c : url.substr(0, 32)) {
+    lowered += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  for (const char* scheme : {"http://", "https://"}) {
+    if (lowered.rfind(scheme, 0) != 0) continue;
+    const std::string rest = lowered.substr(std::string(scheme).size());
+    for (const char* host : {"127.0.0.1", "localhost"}) {
+      const size_t n = std::string(host).size();
+      if (rest.rfind(host, 0) == 0 &&
+          (rest.size() == n || std::strchr(":/?#", rest[n]) != nullptr)) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+// The simulated machine reaches only its own web server: an address
+// elsewhere (a server message may carry any) is refused at once, as an
+// unreachable one is, so no scenario or fuzz input waits on the network.
 std::unique_ptr<platform::HttpResponse> SimPlatform::OpenUrl(const std::string& agent,
                                                              uint32_t accessType,
                                                              const std::string& url,
@@ -171,6 +201,7 @@ std::unique_ptr<platform::HttpResponse> SimPlatform::OpenUrl(const std::string& 
     std::lock_guard<std::mutex> hold(lock_);
     urlsOpened_.push_back({agent, accessType, url, flags});
   }
+  if (!IsLocalUrl(url)) return nullptr;
   return PosixPlatform::OpenUrl(agent, accessType, url, flags);
 }
 

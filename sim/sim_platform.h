@@ -64,7 +64,8 @@ class SimPlatform : public posix::PosixPlatform {
   uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
                             uint32_t style, int x, int y, int width, int height, uintptr_t parent,
                             uintptr_t menu, uintptr_t instance, void* param) override;
-  // The real libcurl transfer (PosixPlatform), recorded first.
+  // Recorded first; then the real libcurl transfer (PosixPlatform) for an
+  // address on this machine, and a refusal for any other.
   std::unique_ptr<platform::HttpResponse> OpenUrl(const std::string& agent, uint32_t accessType,
                                                   const std::string& url, uint32_t flags) override;
 
