@@ -65,6 +65,9 @@ class Session {
       simulator_.ServerMessage(message);
       Unpoison();
     }
+    // The workers the messages started (the store's pictures) end and hand
+    // their reports to the main thread within this input.
+    simulator_.WaitForWorkers();
     simulator_.Frame();
     simulator_.SetGameState(kLoggedOut);
     simulator_.Frame();
