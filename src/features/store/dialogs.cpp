@@ -193,8 +193,14 @@ std::unique_ptr<GUI_Dialog> BuildNameChanger(uint32_t offerId) {
 }  // namespace
 
 void ShowMessageBox(uint8_t type, const std::string& message) {
-  Show(gui::BuildMessageDialog(MessageBoxTitle(type), message, kMessagePlacement, &OnStoreCode,
-                               kMessageOkCode));
+  std::unique_ptr<GUI_Dialog> box = gui::BuildMessageDialog(
+      MessageBoxTitle(type), message, kMessagePlacement, &OnStoreCode, kMessageOkCode);
+  // The store's boxes stand their "Ok" (both of them) 20 pixels left of the
+  // text's right edge, W - 20 with W = width - 36; the box is still at 0, 0.
+  for (const int32_t id : {gui::ids::kDefaultButton, gui::ids::kCancelButton}) {
+    if (GUI_Element* ok = box->FindChild(id)) ok->x = box->w - 36 - 20;
+  }
+  Show(std::move(box));
 }
 
 void OpenGiftDialog() {
