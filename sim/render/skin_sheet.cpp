@@ -151,18 +151,25 @@ void TierBadge(Framebuffer& fb, const Rect& r, int tier) {
   DrawTinyDigitsCentred(fb, r, std::to_string(tier), {255, 236, 150, 255}, 1);
 }
 
-void SummonIcon(Framebuffer& fb, const Rect& r) {
+// A disc filling the rectangle, with a rim of `rim`; inside it, `inner`
+// colours each pixel by its offset from the centre in half pixels.
+template <typename Inner>
+void RimmedDisc(Framebuffer& fb, const Rect& r, Rgba rim, Inner inner) {
   const int64_t cx2 = r.w - 1, cy2 = r.h - 1;  // twice the centre
   const int64_t radius2 = r.w * r.w;           // (2 x radius)^2
   fb.Paint(r, [&](int64_t u, int64_t v) -> Pixel {
     const int64_t dx = 2 * u - cx2, dy = 2 * v - cy2;
     const int64_t d2 = dx * dx + dy * dy;
     if (d2 > radius2) return std::nullopt;
-    if (d2 > radius2 * 6 / 10) return Rgba{206, 176, 244, 255};
-    if ((std::abs(dx) <= 1 && std::abs(dy) <= 7) || (std::abs(dy) <= 1 && std::abs(dx) <= 7)) {
-      return Rgba{250, 245, 255, 255};
-    }
-    return Rgba{112, 60, 164, 255};
+    if (d2 > radius2 * 6 / 10) return rim;
+    return inner(std::abs(dx), std::abs(dy));
+  });
+}
+
+void SummonIcon(Framebuffer& fb, const Rect& r) {
+  RimmedDisc(fb, r, {206, 176, 244, 255}, [](int64_t dx, int64_t dy) {
+    const bool cross = (dx <= 1 && dy <= 7) || (dy <= 1 && dx <= 7);
+    return cross ? Rgba{250, 245, 255, 255} : Rgba{112, 60, 164, 255};
   });
 }
 
@@ -205,15 +212,8 @@ void ImbuementStrip(Framebuffer& fb, const Rect& r) {
 
 // A gold coin: a disc with a darker rim and an engraved bar.
 void CoinSign(Framebuffer& fb, const Rect& r) {
-  const int64_t cx2 = r.w - 1, cy2 = r.h - 1;  // twice the centre
-  const int64_t radius2 = r.w * r.w;           // (2 x radius)^2
-  fb.Paint(r, [&](int64_t u, int64_t v) -> Pixel {
-    const int64_t dx = 2 * u - cx2, dy = 2 * v - cy2;
-    const int64_t d2 = dx * dx + dy * dy;
-    if (d2 > radius2) return std::nullopt;
-    if (d2 > radius2 * 6 / 10) return Rgba{150, 104, 18, 255};
-    if (std::abs(dx) <= 1 && std::abs(dy) <= 5) return Rgba{190, 140, 30, 255};
-    return Rgba{240, 196, 64, 255};
+  RimmedDisc(fb, r, {150, 104, 18, 255}, [](int64_t dx, int64_t dy) {
+    return dx <= 1 && dy <= 5 ? Rgba{190, 140, 30, 255} : Rgba{240, 196, 64, 255};
   });
 }
 
