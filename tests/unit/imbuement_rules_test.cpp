@@ -1,6 +1,7 @@
-// The imbuement rules decided locally: the permission checks, the colours
-// and texts of the window and the tracker, tiers and kinds from a name, and
-// the categories made from the applicable list.
+// The imbuement rules decided locally: the permission checks, the texts
+// and colours of the window's time and the tracker (the chance's colour bands
+// are checked as drawn), tiers and kinds from a name, and the categories
+// made from the applicable list.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -16,15 +17,7 @@ namespace {
 
 bool operator==(gui::Color a, gui::Color b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
 
-constexpr gui::Color kRed{180, 60, 60}, kYellow{180, 180, 60}, kGreen{85, 180, 60};
 constexpr gui::Color kTimeRed{211, 60, 60}, kTimeYellow{248, 219, 56}, kTimeWhite{255, 255, 255};
-
-TEST(ImbuementRules, SuccessRateColourBands) {
-  const std::pair<uint8_t, gui::Color> rows[] = {{0, kRed},     {69, kRed},   {70, kYellow},
-                                                 {89, kYellow}, {90, kGreen}, {100, kGreen},
-                                                 {255, kGreen}};
-  for (const auto& [rate, color] : rows) EXPECT_TRUE(SuccessColor(rate) == color) << int{rate};
-}
 
 TEST(ImbuementRules, TrackerTimeTextsAndColours) {
   struct Row {
