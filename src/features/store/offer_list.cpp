@@ -1,7 +1,5 @@
 #include "features/store/offer_list.h"
 
-#include <algorithm>
-
 #include "features/store/pieces.h"
 #include "features/store/rules.h"
 #include "gui/draw.h"
@@ -36,10 +34,10 @@ void WhiteFrame(int32_t x, int32_t y, int32_t w, int32_t h) {
 
 }  // namespace
 
+// A card is shown while its top + 2 <= y + h - 85; its hit area is the card.
 GUI_StoreOffers::GUI_StoreOffers(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id)
-    : GUI_Element(x, y, w, h, id), scrollBar(x + w - kScrollBarW, y, kScrollBarW, h, 0, 0, 0) {
-  interactive = 1;
-}
+    : GUI_StoreRowList(x, y, w, h, id,
+                       {kFirstCardY, kCardPitch, kCardBottomRoom + 2, kCardX, kCardH}, -1) {}
 
 template <typename Keep>
 void GUI_StoreOffers::Rebuild(Keep keep) {
@@ -49,7 +47,7 @@ void GUI_StoreOffers::Rebuild(Keep keep) {
     if (keep(offers[i])) shown.push_back(i);
   }
   selected = shown.empty() ? -1 : 0;
-  RefreshRange();
+  UpdateRange();
   scrollBar.SetPosition(0, true);
 }
 
@@ -60,13 +58,6 @@ void GUI_StoreOffers::ShowAll() {
 void GUI_StoreOffers::ApplyFilter(const std::string& filter) {
   Rebuild(
       [&filter](const store::StoreOffer& offer) { return store::SearchShows(filter, offer.name); });
-}
-
-void GUI_StoreOffers::Clear() {
-  shown.clear();
-  selected = -1;
-  RefreshRange();
-  scrollBar.SetPosition(0, true);
 }
 
 void GUI_StoreOffers::SelectFirstAndReport() {
@@ -90,23 +81,6 @@ int32_t GUI_StoreOffers::SelectedOfferIndex() const {
   // The offers may have been replaced under a list not yet rebuilt.
   if (index >= store::State().offers.size()) return -1;
   return static_cast<int32_t>(index);
-}
-
-int32_t GUI_StoreOffers::VisibleCards() const {
-  // The last top, below y: top + 2 <= y + h - 85.
-  const int32_t room = h - kCardBottomRoom - 2 - kFirstCardY;
-  return room < 0 ? 0 : room / kCardPitch + 1;
-}
-
-void GUI_StoreOffers::RefreshRange() {
-  const int32_t range = std::max(static_cast<int32_t>(shown.size()) - VisibleCards(), 0);
-  if (range != scrollBar.maximum) scrollBar.SetRange(range);
-}
-
-void GUI_StoreOffers::SetBounds(int32_t newX, int32_t newY, int32_t newW, int32_t newH) {
-  GUI_Element::SetBounds(newX, newY, newW, newH);
-  scrollBar.SetBounds(newX + newW - kScrollBarW, newY, kScrollBarW, newH);
-  RefreshRange();
 }
 
 void GUI_StoreOffers::DrawCard(const store::StoreOffer& offer, int32_t top, bool isSelected) {
@@ -137,46 +111,13 @@ void GUI_StoreOffers::DrawCard(const store::StoreOffer& offer, int32_t top, bool
 }
 
 void GUI_StoreOffers::Draw() {
-  RefreshRange();
+  UpdateRange();
   const std::vector<store::StoreOffer>& offers = store::State().offers;
-  const int32_t count = static_cast<int32_t>(shown.size());
-  const int32_t lastTop = y + h - kCardBottomRoom - 2;
-  int32_t top = y + kFirstCardY;
-  for (int32_t card = FirstCard(); card < count && top <= lastTop; ++card, top += kCardPitch) {
+  int32_t top = FirstTop();
+  for (int32_t card = FirstRow(); card < RowCount() && top <= LastTop(); ++card, top += Pitch()) {
     const size_t index = shown[static_cast<size_t>(card)];
     if (index >= offers.size()) continue;
     DrawCard(offers[index], top, card == selected);
   }
   scrollBar.Draw();
-}
-
-void GUI_StoreOffers::OnMouseDown(int32_t px, int32_t py) {
-  if (scrollBar.Contains(px, py)) {
-    scrollBar.OnMouseDown(px, py);
-    return;
-  }
-  if (px < x + kCardX || px > x + kCardX + w - kCardWLess || py < y + kFirstCardY) return;
-  const int32_t slot = (py - y - kFirstCardY) / kCardPitch;
-  const int32_t top = y + kFirstCardY + slot * kCardPitch;
-  if (py > top + kCardH || slot >= VisibleCards()) return;  // between cards, or below the last
-  const int32_t card = FirstCard() + slot;
-  if (card >= static_cast<int32_t>(shown.size())) return;
-  selected = card;
-  Post(card);
-}
-
-void GUI_StoreOffers::OnMouseUp(int32_t px, int32_t py) { scrollBar.OnMouseUp(px, py); }
-
-void GUI_StoreOffers::OnMouseMove(int32_t px, int32_t py) { scrollBar.OnMouseMove(px, py); }
-
-void GUI_StoreOffers::OnWheel(int32_t px, int32_t py, uint8_t up) { scrollBar.OnWheel(px, py, up); }
-
-void GUI_StoreOffers::OnKeyDown(int32_t key, int32_t) {
-  if (key != store::kKeyUp && key != store::kKeyDown) return;
-  const int32_t moved = store::StepSelection(selected, static_cast<int32_t>(shown.size()), key);
-  if (moved < 0 || moved == selected) return;
-  selected = moved;
-  RefreshRange();
-  scrollBar.SetPosition(store::ScrollToShow(selected, FirstCard(), VisibleCards()), false);
-  Post(selected);
 }

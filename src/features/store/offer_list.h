@@ -9,12 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "features/store/row_list.h"
 #include "features/store/state.h"
-#include "gui/element.h"
-#include "gui/widgets/post_event.h"
-#include "gui/widgets/v_scroll_bar.h"
 
-class GUI_StoreOffers : public GUI_Element, public gui::HandlerSlot {
+class GUI_StoreOffers : public GUI_StoreRowList {
  public:
   static constexpr int32_t kCardPitch = 85;
   static constexpr int32_t kFirstCardY = 7;       // below the list's top
@@ -24,7 +22,6 @@ class GUI_StoreOffers : public GUI_Element, public gui::HandlerSlot {
   static constexpr int32_t kNameX = 86, kNameY = 8, kNameW = 152, kNameH = 14;
   static constexpr int32_t kPriceRight = 221, kPriceY = 62, kBasePriceY = 40;
   static constexpr int32_t kFont = 4;
-  static constexpr int32_t kScrollBarW = 12;
 
   GUI_StoreOffers(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id);
 
@@ -35,8 +32,6 @@ class GUI_StoreOffers : public GUI_Element, public gui::HandlerSlot {
   // selection on the first shown (none when nothing matches), scrolled to
   // the top.
   void ApplyFilter(const std::string& filter);
-  // Nothing shown, nothing selected.
-  void Clear();
   // Selects the first shown card and posts (handler, code, 0), so the
   // details of the first offer appear on the next frame. With nothing
   // shown nothing is selected and nothing is posted.
@@ -45,30 +40,16 @@ class GUI_StoreOffers : public GUI_Element, public gui::HandlerSlot {
   // The selected offer, or null; its index in the state's offers, or -1.
   const store::StoreOffer* SelectedOffer() const;
   int32_t SelectedOfferIndex() const;
-  // How many cards fit (a card is drawn while its top + 2 <= y + h - 85).
-  int32_t VisibleCards() const;
-  // The first shown card.
-  int32_t FirstCard() const { return scrollBar.position; }
 
-  void SetBounds(int32_t newX, int32_t newY, int32_t newW, int32_t newH) override;
   void Draw() override;
-  // A press on a card selects it and posts (handler, code, index shown);
-  // a press on the scroll bar goes to it.
-  void OnMouseDown(int32_t px, int32_t py) override;
-  void OnMouseUp(int32_t px, int32_t py) override;
-  void OnMouseMove(int32_t px, int32_t py) override;
-  // One card per wheel step.
-  void OnWheel(int32_t px, int32_t py, uint8_t up) override;
-  // Up and Down: the selection moves one card (clamped), stays in view and
-  // is posted; at either end, where it cannot move, nothing is posted.
-  void OnKeyDown(int32_t key, int32_t data) override;
 
-  std::vector<size_t> shown;  // indices into the state's offers
-  int32_t selected = -1;      // index into `shown`
-  GUI_VScrollBar scrollBar;   // the first shown card is its position
+  // The cards shown, as indices into the state's offers; `selected` is an
+  // index into them (-1: none).
+  std::vector<size_t> shown;
 
  private:
-  void RefreshRange();
+  int32_t RowCount() const override { return static_cast<int32_t>(shown.size()); }
+  int32_t HitWidth() const override { return w - kCardWLess; }
   // Shows the offers `keep` accepts, selects the first, scrolls to the top.
   template <typename Keep>
   void Rebuild(Keep keep);
