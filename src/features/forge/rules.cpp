@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
+#include "gui/text_case.h"
 #include "protocol/digit_grouping.h"
 
 namespace forge {
@@ -39,12 +39,6 @@ constexpr std::array<std::array<uint8_t, kMaxTier>, 4> kSuccessRates = {{
 }};
 
 TierCosts CostsOf(uint32_t tier) { return tier <= kMaxTier ? kCosts[tier] : TierCosts{}; }
-
-std::string Lowered(const std::string& text) {
-  std::string lowered(text);
-  for (char& c : lowered) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lowered;
-}
 
 }  // namespace
 
@@ -96,7 +90,7 @@ std::string MoneyText(uint64_t gold) { return protocol::GroupDigits(gold); }
 
 ColouredWord FindColouredWord(const std::string& line) {
   constexpr gui::Color kRed{200, 0, 0}, kGreen{0, 200, 0};
-  const std::string lowered = Lowered(line);
+  const std::string lowered = gui::LowerCase(line);
   if (const size_t at = lowered.find("unsuccessful"); at != std::string::npos) {
     return {at, 12, kRed};
   }

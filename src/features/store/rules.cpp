@@ -1,19 +1,15 @@
 #include "features/store/rules.h"
 
 #include <algorithm>
-#include <cctype>
 #include <limits>
+
+#include "gui/text_case.h"
 
 namespace store {
 namespace {
 
 // A package size of 0 would divide by zero; it gifts coin by coin instead.
 uint32_t Package(uint16_t packageSize) { return packageSize == 0 ? 1u : packageSize; }
-
-std::string Lowered(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 }  // namespace
 
@@ -55,7 +51,7 @@ uint32_t GiftAmount(int32_t position, uint32_t transferable, uint16_t packageSiz
 
 bool SearchShows(const std::string& filter, const std::string& name) {
   if (filter.empty() || filter == kSearchHint) return true;
-  return Lowered(name).find(Lowered(filter)) != std::string::npos;
+  return gui::LowerCase(name).find(gui::LowerCase(filter)) != std::string::npos;
 }
 
 std::string PageLabel(uint32_t page, uint32_t pages) {
