@@ -1,9 +1,10 @@
 #include "sim/sim_platform.h"
 
-#include <cctype>
 #include <cstring>
 #include <ctime>
 #include <utility>
+
+#include "gui/text_case.h"
 
 namespace sim {
 
@@ -170,10 +171,7 @@ namespace {
 // Whether `url` names this machine: "http://127.0.0.1..." or
 // "http://localhost..." (any port and path, in any case of the scheme).
 bool IsLocalUrl(const std::string& url) {
-  std::string lowered;
-  for (const char c : url.substr(0, 32)) {
-    lowered += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
+  const std::string lowered = gui::LowerCase(url.substr(0, 32));
   for (const char* scheme : {"http://", "https://"}) {
     if (lowered.rfind(scheme, 0) != 0) continue;
     const std::string rest = lowered.substr(std::string(scheme).size());

@@ -111,8 +111,7 @@ HistoryRow ReadHistoryRow() {
 }
 
 void LeaveGame() {
-  DestroyEverywhere();
-  EndImageSession();
+  DestroyEverywhere();  // ends the pictures' session too
   State().Reset();
 }
 

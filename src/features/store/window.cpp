@@ -386,7 +386,6 @@ void OpenStore() {
   StoreDialog = dialog.get();
   gui::SetModalDialog(std::move(dialog));
   StoreDialog->Place(ClientWidth, ClientHeight);
-  RefreshCoinLabels();
 }
 
 }  // namespace
@@ -395,6 +394,9 @@ bool StoreIsCurrent() { return StoreDialog != nullptr && gui::ModalDialog() == S
 
 void OnStoreData() {
   if (!StoreIsCurrent()) OpenStore();
+  // The balances were read before the package size the transferable coins
+  // are rounded to.
+  RefreshCoinLabels();
   StoreState& state = State();
   for (StoreCategory& category : state.categories) {
     FetchImage(category.image, category.imageName, ImageSize::Category, &OnStoreCode);
@@ -405,7 +407,6 @@ void OnStoreData() {
   if (list->HasSelection()) {
     RequestOffers(0, state.categories[static_cast<size_t>(list->selected)].name);
   }
-  RefreshCoinLabels();
 }
 
 void OnOffersReplaced() {
