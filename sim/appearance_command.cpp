@@ -17,7 +17,7 @@
 #include "host/appearance/appearance_store.h"
 #include "sim/commands.h"
 #include "sim/json_output.h"
-#include "sim/sim_platform.h"
+#include "sim/linked/sim_platform.h"
 
 namespace sim {
 namespace {
@@ -138,7 +138,8 @@ int AppearanceCommand(int argc, char** argv) {
     return 2;
   }
 
-  SimPlatform os;
+  Os machine;
+  SimPlatform os(machine);
   platform::MappedFile file = os.MapFile(arguments->file);
   if (file.data == nullptr) return PrintJsonError("cannot map " + arguments->file);
   appearance::BoundedReader reader(file.data, static_cast<size_t>(file.size));

@@ -14,7 +14,7 @@
 #include "gui/texture/png_image.h"
 #include "sim/commands.h"
 #include "sim/json_output.h"
-#include "sim/sim_platform.h"
+#include "sim/linked/sim_platform.h"
 
 namespace sim {
 namespace {
@@ -52,7 +52,8 @@ int PngCommand(int argc, char** argv) {
   }
   // LoadPng reads through the platform's file service; the file is read
   // here through the simulator's, then decoded exactly as LoadPng decodes.
-  SimPlatform os;
+  Os machine;
+  SimPlatform os(machine);
   std::string bytes;
   if (!os.ReadWholeFile(arguments->file, &bytes)) {
     return PrintJsonError("cannot read " + arguments->file);

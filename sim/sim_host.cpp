@@ -1,23 +1,18 @@
 #include "sim/sim_host.h"
 
-#include <sys/mman.h>
-
 #include <cstdio>
 #include <algorithm>
 #include <cstring>
 
-#include "host/handler_registry.h"
-#include "host/library_data.h"
 #include "host/host_functions.h"
-#include "host/patch_table.h"
 #include "sim/address_space.h"
+#include "sim/library_link.h"
 
 namespace sim {
 namespace {
 
-constexpr uint32_t kLibraryDataBase = 0x1F000000;
-constexpr uint32_t kLibraryDataSize = 0x00100000;
 constexpr uint32_t kMessageBufferFallbackSize = 0x10000;
+constexpr uint32_t kBufferSize = 0x4FB97E;
 constexpr int kMaxCallDepth = 64;
 // Where the simulated host keeps its routine that leaves the game.
 constexpr uint32_t kLeaveGameRoutine = 0x4D7A10;
@@ -61,9 +56,11 @@ int FontAdvance(int font) {
 }
 
 SimHost::SimHost() {
-  // The renderer object: a small host heap block (its contents are unused;
-  // the two virtual operations are answered by RendererFill/RendererFrame).
-  renderer_ = AddressSpace::Allocate(64);
+  // The renderer object: a host heap block whose first word is its virtual
+  // table (interface_functions.cpp); quorlan-host32 puts the graphics
+  // interfaces the library draws its textures with into its fields.
+  renderer_ = AddressSpace::Allocate(0x400);
+  DefineInterfaceFunctions();
   DefineFunction(0x4F98A0, [this](const uint32_t*, int) { return static_cast<uint32_t>(NextOpcode()); });
   DefineFunction(0x4F9A60, [this](const uint32_t*, int) { return uint32_t{ReadU8()}; });
   DefineFunction(0x4F9C00, [this](const uint32_t*, int) { return uint32_t{ReadU16()}; });
@@ -101,12 +98,13 @@ uint32_t SimHost::MessageBuffer() const {
 void SimHost::SetMessage(const std::vector<uint8_t>& bytes) {
   uint32_t buffer = MessageBuffer();
   if (buffer == 0) {
-    buffer = AddressSpace::Allocate(kMessageBufferFallbackSize);
+    buffer = fallbackBuffer_ = AddressSpace::Allocate(kMessageBufferFallbackSize);
     host::Write<uint32_t>(0x4F92B1, buffer);
   }
-  const uint32_t capacity = buffer == host::AddressOf(LargeMessageBuffer())
-                                ? host::kLargeMessageBufferSize
-                                : kMessageBufferFallbackSize;
+  // Once the library has put its own buffer in place, the host's size
+  // constant for it (0x4FB97E) was patched to match.
+  const uint32_t capacity =
+      buffer == fallbackBuffer_ ? kMessageBufferFallbackSize : host::Read<uint32_t>(kBufferSize);
   messageLength_ = static_cast<uint32_t>(std::min<size_t>(bytes.size(), capacity));
   std::memset(host::Pointer(buffer), 0, capacity);
   if (messageLength_ > 0) std::memcpy(host::Pointer(buffer), bytes.data(), messageLength_);
@@ -260,22 +258,6 @@ void SimHost::AddMenuEntry(uint32_t menu, int32_t command, const char* text, con
   if (onAddMenuEntry) onAddMenuEntry(menu, command, text, hint);
 }
 
-uint32_t SimHost::HandlerAddress(uint16_t handler) { return TokenFor(handler); }
-
-void* SimHost::LibraryDataStorage(uint32_t size) {
-  // Library data outlives every simulated host of the process (the core
-  // creates it once), so it has its own region that Reset never clears.
-  static void* region = [] {
-    void* wanted = host::Pointer(kLibraryDataBase);
-    void* got = ::mmap(wanted, kLibraryDataSize, PROT_READ | PROT_WRITE,
-                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
-    if (got != wanted) throw SimError("cannot map the library data region");
-    return got;
-  }();
-  if (size > kLibraryDataSize) throw SimError("library data too large");
-  return region;
-}
-
 // ---- the simulated CPU ----------------------------------------------------------------
 
 void SimHost::DefineFunction(uint32_t address, HostFunction function) {
@@ -292,27 +274,7 @@ uint32_t SimHost::CallMethod(uint32_t address, uint32_t object, const uint32_t* 
   return Execute(address, all);
 }
 
-uint32_t SimHost::InvokeHandler(uint16_t handler, std::vector<uint32_t> args, uint32_t site) {
-  if (handler >= host::kHandlerCount) throw SimError("jump to an unknown handler token");
-  const host::HandlerInfo& info = host::Info(static_cast<host::Handler>(handler));
-  if (args.size() < static_cast<size_t>(info.argumentCount)) args.resize(info.argumentCount, 0);
-  const uint32_t result = info.invoke(args.data());
-  if (info.continuation != 0) {
-    if (info.id == host::Handler::DoubleFirstArgument && !args.empty()) args[0] = result;
-    return Execute(info.continuation, args);
-  }
-  const bool spriteHook = info.id == host::Handler::SpriteHookA ||
-                          info.id == host::Handler::SpriteHookB ||
-                          info.id == host::Handler::SpriteHookC;
-  if (spriteHook && site != 0) {
-    const uint32_t original = host::OriginalCallTarget(site);
-    if (original != 0) return Execute(original, args);
-  }
-  return result;
-}
-
 uint32_t SimHost::Execute(uint32_t address, std::vector<uint32_t> args) {
-  if (IsToken(address)) return InvokeHandler(HandlerOfToken(address), std::move(args), 0);
   if (++depth_ > kMaxCallDepth) {
     depth_ = 0;
     throw SimError("host call chain too deep at " + Hex(address));
@@ -325,14 +287,32 @@ uint32_t SimHost::Execute(uint32_t address, std::vector<uint32_t> args) {
   // A JMP written over the start of a host function diverts it.
   if (AddressSpace::Contains(address, 5) && host::Read<uint8_t>(address) == 0xE9) {
     const uint32_t target = address + 5 + host::Read<uint32_t>(address + 1);
+    if (library_ != nullptr && library_->IsLibraryCode(target)) {
+      return library_->EnterThroughJump(address, target, std::move(args));
+    }
     return Execute(target, std::move(args));
   }
   auto it = functions_.find(address);
   if (it != functions_.end()) return it->second(args.data(), static_cast<int>(args.size()));
+  return UnknownFunction(address, args.data(), static_cast<int>(args.size()));
+}
+
+uint32_t SimHost::UnknownFunction(uint32_t address, const uint32_t* args, int count) {
   std::vector<std::string> texts;
-  for (uint32_t a : args) texts.push_back(Number(static_cast<int32_t>(a)));
+  for (int i = 0; i < count; ++i) texts.push_back(Number(static_cast<int32_t>(args[i])));
   RecordHostCall(FormatHostCall("host:" + Hex(address), texts));
   return 0;
+}
+
+const SimHost::HostFunction* SimHost::FunctionAt(uint32_t address) const {
+  auto it = functions_.find(address);
+  return it == functions_.end() ? nullptr : &it->second;
+}
+
+std::vector<uint32_t> SimHost::FunctionAddresses() const {
+  std::vector<uint32_t> addresses;
+  for (const auto& [address, function] : functions_) addresses.push_back(address);
+  return addresses;
 }
 
 uint32_t SimHost::ExecuteCallSite(uint32_t site, std::vector<uint32_t> args) {
@@ -340,12 +320,18 @@ uint32_t SimHost::ExecuteCallSite(uint32_t site, std::vector<uint32_t> args) {
     throw SimError("the host code at " + Hex(site) + " is no longer a CALL");
   }
   const uint32_t target = site + 5 + host::Read<uint32_t>(site + 1);
-  if (IsToken(target)) return InvokeHandler(HandlerOfToken(target), std::move(args), site);
+  if (library_ != nullptr && library_->IsLibraryCode(target)) {
+    return library_->EnterAtCallSite(site, std::move(args));
+  }
   return Execute(target, std::move(args));
 }
 
 uint32_t SimHost::ExecutePointer(uint32_t slot, std::vector<uint32_t> args) {
-  return Execute(host::Read<uint32_t>(slot), std::move(args));
+  const uint32_t target = host::Read<uint32_t>(slot);
+  if (library_ != nullptr && library_->IsLibraryCode(target)) {
+    return library_->EnterThroughPointer(slot, target, std::move(args));
+  }
+  return Execute(target, std::move(args));
 }
 
 }  // namespace sim

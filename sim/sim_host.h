@@ -1,7 +1,9 @@
-// The simulated host client's functions: the host interface the core calls
-// (message reading, packets, drawing, objects) and a tiny "CPU" that follows
-// the CALLs and JMPs the patch table wrote, so the host reaches the library
-// only through them.
+// The simulated host client's functions: the host interface the library
+// calls (message reading, packets, drawing, objects), each also defined at
+// its host address, and a tiny "CPU" that follows the CALLs and JMPs the
+// patch table wrote, so the host reaches the library only through them (and
+// through the library link, sim/library_link.h, once a target is the
+// library's).
 #pragma once
 
 #include <cstdint>
@@ -33,6 +35,11 @@ struct DrawCall {
   std::shared_ptr<const DrawnPicture> picture = {};  // what a "Texture" draw shows
 };
 
+// The draw of a picture the library draws itself: args (surface, smooth, x,
+// y, w, h, renderer kind), text the path (where the host can know it),
+// picture the pixels shown.
+inline constexpr char kTextureDraw[] = "Texture";
+
 using Packet = std::vector<uint8_t>;
 
 // Raised by the simulated host's load-error function (0x560081).
@@ -56,50 +63,52 @@ struct MessageOverrun : std::out_of_range {
   MessageOverrun() : std::out_of_range("read past the end of the server message") {}
 };
 
-class SimHost : public host::HostBackend {
+class LibraryLink;
+
+class SimHost {
  public:
   using HostFunction = std::function<uint32_t(const uint32_t* args, int count)>;
 
   SimHost();
 
-  // ---- HostBackend -------------------------------------------------------------
-  int32_t NextOpcode() override;
-  uint8_t ReadU8() override;
-  uint16_t ReadU16() override;
-  uint32_t ReadU32() override;
-  void PacketBegin(uint8_t opcode) override;
-  void PacketAddU8(uint8_t value) override;
-  void PacketAddU16(uint16_t value) override;
-  void PacketAddU32(uint32_t value) override;
-  void PacketAddString(const char* text) override;
-  void PacketSend(int32_t always1) override;
+  // How the host reaches library code (set by the simulator before start).
+  void SetLibrary(LibraryLink* library) { library_ = library; }
+
+  // ---- the host interface -------------------------------------------------------
+  int32_t NextOpcode();
+  uint8_t ReadU8();
+  uint16_t ReadU16();
+  uint32_t ReadU32();
+  void PacketBegin(uint8_t opcode);
+  void PacketAddU8(uint8_t value);
+  void PacketAddU16(uint16_t value);
+  void PacketAddU32(uint32_t value);
+  void PacketAddString(const char* text);
+  void PacketSend(int32_t always1);
   void DrawText(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r, int32_t g,
-                int32_t b, const char* text, int32_t alignment) override;
+                int32_t b, const char* text, int32_t alignment);
   void DrawTextBox(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r, int32_t g,
                    int32_t b, const char* text, int32_t alignment, int32_t boxX, int32_t boxY,
-                   int32_t boxWidth, int32_t boxHeight) override;
-  int32_t TextWidth(int32_t font, const char* text, int32_t length, int32_t zero) override;
+                   int32_t boxWidth, int32_t boxHeight);
+  int32_t TextWidth(int32_t font, const char* text, int32_t length, int32_t zero);
   void DrawSkin(int32_t surface, int32_t x, int32_t y, int32_t sheet, int32_t sourceX,
-                int32_t sourceY, int32_t width, int32_t height) override;
+                int32_t sourceY, int32_t width, int32_t height);
   void FillRect(int32_t surface, int32_t x, int32_t y, int32_t width, int32_t height,
-                int32_t element, int32_t zero1, int32_t zero2) override;
-  void DrawObject(const host::ObjectDrawArgs& args) override;
-  void DrawCreature(const host::CreatureDrawArgs& args) override;
-  uint32_t Renderer() override { return renderer_; }
+                int32_t element, int32_t zero1, int32_t zero2);
+  void DrawObject(const host::ObjectDrawArgs& args);
+  void DrawCreature(const host::CreatureDrawArgs& args);
+  uint32_t Renderer() { return renderer_; }
   void RendererFill(uint32_t renderer, int32_t surface, int32_t x, int32_t y, int32_t width,
-                    int32_t height, int32_t r, int32_t g, int32_t b) override;
-  int32_t RendererFrame(uint32_t renderer, const host::FrameArgs& args) override;
-  uint32_t Alloc(uint32_t size) override;
-  const char* DataFilePath(int32_t number, int32_t flag) override;
-  void Login(const char* account, const char* password) override;
-  uint32_t CreatureById(uint32_t id) override;
-  void AddChild(uint32_t parent, uint32_t child) override;
-  void AddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint) override;
-  uint32_t HandlerAddress(uint16_t handler) override;
-  void* LibraryDataStorage(uint32_t size) override;
-  uint32_t Call(uint32_t address, const uint32_t* args, int count) override;
-  uint32_t CallMethod(uint32_t address, uint32_t object, const uint32_t* args,
-                      int count) override;
+                    int32_t height, int32_t r, int32_t g, int32_t b);
+  int32_t RendererFrame(uint32_t renderer, const host::FrameArgs& args);
+  uint32_t Alloc(uint32_t size);
+  const char* DataFilePath(int32_t number, int32_t flag);
+  void Login(const char* account, const char* password);
+  uint32_t CreatureById(uint32_t id);
+  void AddChild(uint32_t parent, uint32_t child);
+  void AddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint);
+  uint32_t Call(uint32_t address, const uint32_t* args, int count);
+  uint32_t CallMethod(uint32_t address, uint32_t object, const uint32_t* args, int count);
 
   // ---- the simulated CPU -----------------------------------------------------------
   // Runs the CALL instruction at `site` with these stack arguments.
@@ -110,6 +119,13 @@ class SimHost : public host::HostBackend {
   uint32_t Execute(uint32_t address, std::vector<uint32_t> args);
   // What the simulated host does at its own function `address`.
   void DefineFunction(uint32_t address, HostFunction function);
+  // The function defined at `address`, or null.
+  const HostFunction* FunctionAt(uint32_t address) const;
+  // Every address with a function, in order.
+  std::vector<uint32_t> FunctionAddresses() const;
+  // What the host does at an address with no function of its own: records
+  // the call as "host:0x...(args)" and answers 0.
+  uint32_t UnknownFunction(uint32_t address, const uint32_t* args, int count);
 
   // ---- incoming message ----------------------------------------------------------------
   void SetMessage(const std::vector<uint8_t>& bytes);
@@ -136,15 +152,18 @@ class SimHost : public host::HostBackend {
       onAddMenuEntry;
 
  private:
-  uint32_t InvokeHandler(uint16_t handler, std::vector<uint32_t> args, uint32_t site);
+  // The host interface's own functions at their addresses (interface_functions.cpp).
+  void DefineInterfaceFunctions();
   uint32_t MessageBuffer() const;
   uint8_t MessageByte(uint32_t offset) const;
   // Moves the read position by `size` and returns where it was; throws
   // MessageOverrun when the read runs past the message's end.
   uint32_t TakeFromMessage(uint32_t size);
 
+  LibraryLink* library_ = nullptr;
   uint32_t renderer_ = 0;
   uint32_t messageLength_ = 0;
+  uint32_t fallbackBuffer_ = 0;
   std::map<uint32_t, HostFunction> functions_;
   std::vector<DrawCall> draws_;
   std::vector<Packet> sent_;

@@ -8,17 +8,13 @@
 #include <utility>
 
 #include "host/host_functions.h"
-#include "library.h"
 #include "sim/address_space.h"
 #include "sim/appearance_host.h"
-#include "sim/sim_texture.h"
-#include "web/endpoints.h"
 
 namespace sim {
 namespace {
 
 constexpr char kMainWindowClassName[] = "QuorlanHostWindow";
-constexpr uint32_t kModuleHandle = 0x10000000;
 
 // Host functions of the simulated image that stand behind the call sites
 // the library patches (their original targets).
@@ -57,11 +53,7 @@ void WriteCall(uint32_t site, uint32_t target) {
 
 Simulator::Simulator(const std::string& root) {
   AddressSpace::Reset();
-  // Nothing the simulator runs reaches beyond this machine: until a
-  // scenario's web server takes them over, the operator's addresses point
-  // at a local port where nothing listens.
-  web::UseEndpointsBelow("http://127.0.0.1:1");
-  os_ = std::make_unique<SimPlatform>();
+  os_ = std::make_unique<sim::Os>();
   host_ = std::make_unique<SimHost>();
   interface_ = std::make_unique<HostInterface>(*host_);
   host_->onAddChild = [this](uint32_t parent, uint32_t child) { interface_->AddChild(parent, child); };
@@ -71,9 +63,8 @@ Simulator::Simulator(const std::string& root) {
                                  const char* hint) {
     interface_->AddMenuEntry(menu, command, text, hint);
   };
-  platform::Install(os_.get());
-  host::Install(host_.get());
-  gui::SetTextureFactory(&CreateSimTexture);
+  library_ = MakeLibraryLink(*this);
+  host_->SetLibrary(library_.get());
 
   root_ = root.empty() ? MakeRoot() : root;
   ownsRoot_ = root.empty();
@@ -108,6 +99,7 @@ Simulator::Simulator(const std::string& root) {
 
 Simulator::~Simulator() {
   WaitForWorkers();
+  library_->Detach();
   if (ownsRoot_) {
     std::error_code ignored;
     std::filesystem::remove_all(root_, ignored);
@@ -161,10 +153,8 @@ void Simulator::LayOutHostCode() {
   }
   h.DefineFunction(kImportCreateWindow, [this](const uint32_t* a, int count) -> uint32_t {
     if (count < 12) return 0;
-    return static_cast<uint32_t>(os_->CreateWindowExA(
-        a[0], HostText(a[1]), a[2] != 0 ? HostText(a[2]) : "", a[3], static_cast<int>(a[4]),
-        static_cast<int>(a[5]), static_cast<int>(a[6]), static_cast<int>(a[7]), a[8], a[9], a[10],
-        host::Pointer(a[11])));
+    return static_cast<uint32_t>(
+        os_->CreateWindow(HostText(a[1]), static_cast<int>(a[6]), static_cast<int>(a[7]), a[8]));
   });
   h.DefineFunction(kHostCharacterHandler, [this](const uint32_t* args, int count) {
     if (count > 0) hostCharacters_ += static_cast<char>(args[0] & 0xFF);
@@ -191,7 +181,7 @@ void Simulator::SetScreen(int width, int height) {
 
 void Simulator::Start() {
   if (started_) return;
-  quorlan::DllMainBody(kModuleHandle, 1, 0);
+  library_->Attach();
   started_ = true;
   // The host creates its main window through its CreateWindowExA import.
   constexpr uint32_t kOverlappedWindow = 0x00CF0000;
@@ -219,6 +209,7 @@ void Simulator::Frame(int count) {
     } else {
       host_->Execute(kHostFrameCall, std::vector<uint32_t>(10, 0));
     }
+    if (afterFrame) afterFrame(host_->Draws());
   }
 }
 
@@ -256,7 +247,7 @@ intptr_t Simulator::SendToMainWindow(uint32_t message, uintptr_t wParam, intptr_
 // message to the window's procedure; those that reach the host's own
 // procedure count as passed like the scenario's own input.
 void Simulator::DeliverPostedMessages() {
-  for (const SimPlatform::PostedMessage& m : os_->TakePostedMessages()) {
+  for (const Os::PostedMessage& m : os_->TakePostedMessages()) {
     sendingInput_ = true;
     os_->SendWindowMessage(m.window, m.message, m.wParam, m.lParam);
     sendingInput_ = false;

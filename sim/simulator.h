@@ -6,13 +6,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "sim/host_interface.h"
 #include "sim/sim_host.h"
-#include "sim/sim_platform.h"
+#include "sim/library_link.h"
+#include "sim/os/sim_os.h"
 
 namespace sim {
 
@@ -70,7 +72,8 @@ class Simulator {
 
   SimHost& Host() { return *host_; }
   HostInterface& Interface() { return *interface_; }
-  SimPlatform& Os() { return *os_; }
+  sim::Os& Os() { return *os_; }
+  LibraryLink& Library() { return *library_; }
   const Folders& folders() const { return folders_; }
   uintptr_t MainWindowHandle() const { return mainWindow_; }
   int Width() const { return width_; }
@@ -87,6 +90,9 @@ class Simulator {
   // Every message that reached the host's own main-window procedure,
   // including those the library sent itself (key repeats).
   std::vector<uint32_t>& HostWindowMessages() { return hostWindowMessages_; }
+  // Called after each main-loop pass with the draw calls of that pass (the
+  // scenario's record writes them).
+  std::function<void(const std::vector<DrawCall>&)> afterFrame;
   // Messages that reached the host's own procedure of its other windows
   // (the login child window), as (window, message).
   std::vector<std::pair<uintptr_t, uint32_t>>& ChildWindowMessages() {
@@ -99,9 +105,10 @@ class Simulator {
   intptr_t HostWindowProcedure(uintptr_t window, uint32_t message, uintptr_t wParam,
                                intptr_t lParam);
 
-  std::unique_ptr<SimPlatform> os_;
+  std::unique_ptr<sim::Os> os_;
   std::unique_ptr<SimHost> host_;
   std::unique_ptr<HostInterface> interface_;
+  std::unique_ptr<LibraryLink> library_;
   Folders folders_;
   std::string root_;
   bool ownsRoot_ = false;

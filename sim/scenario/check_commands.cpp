@@ -30,7 +30,7 @@ uint32_t ReadHost(uint32_t address, int width) {
 void ExpectHost(Context& c, const ScriptLine& line) {
   RequireArgs(line, 3, 3);
   const int width = ParseWidth(line.args[1], line.line);
-  const uint32_t address = HostAddressArg(line, 0, width);
+  const uint32_t address = HostAddressArg(c, line, 0, width);
   const uint32_t expected = ParseSized(line.args[2], line.line, width);
   const uint32_t got = ReadHost(address, width);
   c.Expect(got == expected, line.line,
@@ -104,7 +104,7 @@ void Dump(Context& c, const ScriptLine& line) {
   out << "  host opcodes of the last message:";
   for (int opcode : c.Sim().LastHostOpcodes()) out << " " << opcode;
   out << "\n  open windows:\n";
-  for (const WindowSeen& w : OpenWindows()) {
+  for (const WindowSeen& w : OpenWindows(c.Sim())) {
     out << "    " << QuotedText(w.title) << " " << w.set << " at " << w.x << " " << w.y << " size "
         << w.w << " " << w.h << "\n";
   }

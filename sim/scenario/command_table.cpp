@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "host/host_memory.h"
-#include "host/library_data.h"
 #include "sim/address_space.h"
 #include "sim/scenario/fields.h"
 
@@ -91,12 +90,10 @@ std::string ScenarioFileContent(const Context& context, const Token& path, int l
   return content.str();
 }
 
-uint32_t HostAddressArg(const ScriptLine& line, size_t index, int width) {
+uint32_t HostAddressArg(Context& c, const ScriptLine& line, size_t index, int width) {
   const auto address =
       static_cast<uint32_t>(ParseInteger(line.args.at(index), line.line, 0, 0xFFFFFFFF));
-  const uint64_t dataStart = host::AddressOf(&host::Data());
-  const bool inLibraryData =
-      address >= dataStart && address + uint64_t(width) <= dataStart + sizeof(host::LibraryData);
+  const bool inLibraryData = c.Sim().Library().IsLibraryData(address, static_cast<uint32_t>(width));
   if (!AddressSpace::Contains(address, width) && !inLibraryData) {
     throw ScriptError(line.line, line.command + ": address outside the host's memory: " +
                                      line.args[index].text);

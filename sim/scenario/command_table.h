@@ -51,6 +51,8 @@ void RegisterSetupCommands(CommandTable& table);
 void RegisterMessageCommands(CommandTable& table);
 void RegisterCheckCommands(CommandTable& table);
 void RegisterViewCommands(CommandTable& table);
+// `shot`: the simulator renders the frame; quorlan-host32 only checks the name.
+void RegisterShotCommand(CommandTable& table);
 void RegisterInputCommands(CommandTable& table);
 void RegisterHostInterfaceCommands(CommandTable& table);
 
@@ -67,6 +69,6 @@ std::string ContentArg(const Context& context, const ScriptLine& line, size_t in
 std::string ScenarioFileContent(const Context& context, const Token& path, int line);
 // A host address that `width` bytes at it may be read or written at;
 // anything outside the simulated host's memory is refused.
-uint32_t HostAddressArg(const ScriptLine& line, size_t index, int width);
+uint32_t HostAddressArg(Context& c, const ScriptLine& line, size_t index, int width);
 
 }  // namespace sim::scenario

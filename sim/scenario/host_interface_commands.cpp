@@ -5,7 +5,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/appearance/appearance_store.h"
 #include "host/creature.h"
 #include "sim/address_space.h"
 #include "sim/appearance_writer.h"
@@ -127,10 +126,12 @@ void Appearance(Context& c, const ScriptLine& line) {
     std::ofstream(folder + "/Quorlan.spr", std::ios::binary) << std::string(4, '\0');
   }
   sim.Host().ExecuteCallSite(kLoadDataSite, {0});
-  // The host's own rest of loading is no call of interest to a scenario.
+  // The library continues in the host's own rest of loading once it has
+  // the data; that call is of no interest to a scenario.
   auto& calls = sim.Host().HostCalls();
-  if (!calls.empty() && calls.back() == kLoadContinuation) calls.pop_back();
-  if (!appearance::Store().Loaded()) throw ScriptError(line.line, "the host could not load the appearance file");
+  const bool loaded = !calls.empty() && calls.back() == kLoadContinuation;
+  if (loaded) calls.pop_back();
+  if (!loaded) throw ScriptError(line.line, "the host could not load the appearance file");
 }
 
 // host-login-dialog: the host opens its own login dialog.

@@ -117,7 +117,7 @@ template <bool Clicks>
 void InWindow(Context& c, const ScriptLine& line) {
   RequireArgs(line, 3, 3);
   const std::string& title = StringArg(line, 0).text;
-  const std::optional<WindowSeen> window = FindWindow(title);
+  const std::optional<WindowSeen> window = FindWindow(c.Sim(), title);
   if (!window) {
     c.Fail(line.line, "window " + QuotedText(title), "not open");
     return;
@@ -222,7 +222,7 @@ void Clipboard(Context& c, const ScriptLine& line) {
 void ExpectClipboard(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 1);
   const std::string& expected = StringArg(line, 0).text;
-  const SimPlatform& os = c.Sim().Os();
+  const sim::Os& os = c.Sim().Os();
   c.Expect(os.clipboardHasText && os.clipboard == expected, line.line,
            "clipboard " + QuotedText(expected),
            os.clipboardHasText ? QuotedText(os.clipboard) : "no text");
@@ -232,7 +232,7 @@ void ExpectExit(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 1);
   const auto code = static_cast<uint32_t>(
       static_cast<int32_t>(ParseInteger(line.args[0], line.line, INT32_MIN, UINT32_MAX)));
-  const SimPlatform& os = c.Sim().Os();
+  const sim::Os& os = c.Sim().Os();
   c.Expect(os.Exited() && os.ExitCode() == code, line.line, "exit " + std::to_string(code),
            os.Exited() ? "exit " + std::to_string(os.ExitCode()) : "still running");
 }

@@ -2,9 +2,6 @@
 
 #include <functional>
 
-#include "gui/dialog.h"
-#include "gui/window.h"
-#include "gui/window_sets.h"
 
 namespace sim::scenario {
 namespace {
@@ -79,23 +76,12 @@ std::optional<TextSeen> FindText(const std::vector<DrawCall>& draws, const std::
   return std::nullopt;
 }
 
-std::vector<WindowSeen> OpenWindows() {
-  std::vector<WindowSeen> windows;
-  for (int i = 0; i < gui::kSingletonCount; ++i) {
-    const GUI_Window* w = gui::SingletonWindow(static_cast<gui::Singleton>(i));
-    if (w != nullptr && w->open) windows.push_back({w->title, w->x, w->y, w->w, w->h, "singleton"});
-  }
-  if (const GUI_Dialog* d = gui::ModalDialog()) {
-    windows.push_back({d->title, d->x, d->y, d->w, d->h, "modal"});
-  }
-  for (const auto& d : gui::WindowList()) {
-    if (d->open) windows.push_back({d->title, d->x, d->y, d->w, d->h, "login list"});
-  }
-  return windows;
+std::vector<WindowSeen> OpenWindows(Simulator& simulator) {
+  return simulator.Library().OpenWindows();
 }
 
-std::optional<WindowSeen> FindWindow(const std::string& title) {
-  for (const WindowSeen& w : OpenWindows()) {
+std::optional<WindowSeen> FindWindow(Simulator& simulator, const std::string& title) {
+  for (const WindowSeen& w : OpenWindows(simulator)) {
     if (w.title == title) return w;
   }
   return std::nullopt;

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "sim/library_link.h"
 #include "sim/sim_host.h"
+#include "sim/simulator.h"
 
 namespace sim::scenario {
 
@@ -30,13 +32,9 @@ std::optional<TextSeen> FindHostButtonTooltip(const std::vector<DrawCall>& draws
 std::optional<TextSeen> FindHostButtonImage(const std::vector<DrawCall>& draws, int32_t image,
                                             int n);
 
-struct WindowSeen {
-  std::string title;
-  int32_t x, y, w, h;
-  std::string set;  // "singleton", "modal", "login list"
-};
-// The library's windows and dialogs that are open now.
-std::vector<WindowSeen> OpenWindows();
-std::optional<WindowSeen> FindWindow(const std::string& title);
+// The library's windows and dialogs that are open now, as the library link
+// sees them (sim/library_link.h).
+std::vector<WindowSeen> OpenWindows(Simulator& simulator);
+std::optional<WindowSeen> FindWindow(Simulator& simulator, const std::string& title);
 
 }  // namespace sim::scenario

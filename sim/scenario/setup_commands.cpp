@@ -58,7 +58,7 @@ void Settle(Context& c, const ScriptLine& line) {
 void Host(Context& c, const ScriptLine& line) {
   RequireArgs(line, 3, 3);
   const int width = ParseWidth(line.args[1], line.line);
-  const uint32_t address = HostAddressArg(line, 0, width);
+  const uint32_t address = HostAddressArg(c, line, 0, width);
   const uint32_t value = ParseSized(line.args[2], line.line, width);
   switch (width) {
     case 1: host::Write<uint8_t>(address, static_cast<uint8_t>(value)); break;

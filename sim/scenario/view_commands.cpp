@@ -3,12 +3,9 @@
 #include <filesystem>
 #include <ostream>
 
-#include "sim/render/png_writer.h"
-#include "sim/render/renderer.h"
 #include "sim/scenario/command_table.h"
 #include "sim/scenario/fields.h"
 #include "sim/scenario/screen_queries.h"
-#include "sim/sim_texture.h"
 
 namespace sim::scenario {
 namespace {
@@ -22,9 +19,9 @@ std::string Joined(const std::vector<TextSeen>& texts) {
   return out.empty() ? "no text" : out;
 }
 
-std::string WindowsText() {
+std::string WindowsText(Simulator& simulator) {
   std::string out;
-  for (const WindowSeen& w : OpenWindows()) {
+  for (const WindowSeen& w : OpenWindows(simulator)) {
     if (!out.empty()) out += ", ";
     out += QuotedText(w.title);
   }
@@ -105,26 +102,14 @@ void ExpectTextAt(Context& c, const ScriptLine& line) {
 void ExpectWindow(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 1);
   const std::string& title = StringArg(line, 0).text;
-  c.Expect(FindWindow(title).has_value(), line.line, "window " + QuotedText(title), WindowsText());
+  c.Expect(FindWindow(c.Sim(), title).has_value(), line.line, "window " + QuotedText(title), WindowsText(c.Sim()));
 }
 
 void ExpectNoWindow(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 1);
   const std::string& title = StringArg(line, 0).text;
-  c.Expect(!FindWindow(title).has_value(), line.line, "no window " + QuotedText(title),
-           WindowsText());
-}
-
-void Shot(Context& c, const ScriptLine& line) {
-  RequireArgs(line, 1, 1);
-  const std::string& name = line.args[0].text;
-  if (name.empty() || name.find('/') != std::string::npos) {
-    throw ScriptError(line.line, "shot: a plain file name is needed, got " + name);
-  }
-  std::filesystem::create_directories(c.Options().shotsFolder);
-  const std::string path = c.Options().shotsFolder + "/" + name;
-  const Framebuffer frame = RenderFrame(c.Sim().Host().Draws(), c.Sim().Width(), c.Sim().Height());
-  c.Expect(WritePng(frame, path), line.line, "picture " + path, "it could not be written");
+  c.Expect(!FindWindow(c.Sim(), title).has_value(), line.line, "no window " + QuotedText(title),
+           WindowsText(c.Sim()));
 }
 
 }  // namespace
@@ -136,7 +121,7 @@ void RegisterViewCommands(CommandTable& table) {
   table.Add("expect-picture", &ExpectPicture);
   table.Add("expect-window", &ExpectWindow);
   table.Add("expect-no-window", &ExpectNoWindow);
-  table.Add("shot", &Shot);
+  RegisterShotCommand(table);
 }
 
 }  // namespace sim::scenario

@@ -79,7 +79,7 @@ TEST_F(GuiWindow, ResizingKeepsBetweenMinAndMaxAndStretchesListsAbove50) {
   window->OnMouseMove(150, 247);  // within 3 pixels of the bottom edge
   window->OnMouseDown(150, 247);
   ASSERT_TRUE(window->resizing);
-  EXPECT_EQ(simulator.Os().CurrentCursor(), platform::Cursor::SizeNorthSouth);
+  EXPECT_EQ(simulator.Os().CurrentCursor(), sim::CursorShape::SizeNorthSouth);
   window->OnMouseMove(150, 100);  // far above: stops at minHeight 100
   EXPECT_EQ(window->h, 100);
   EXPECT_EQ(list->h, 60) << "a stretched child is not shrunk to 50 or less";
@@ -93,7 +93,7 @@ TEST_F(GuiWindow, ResizingKeepsBetweenMinAndMaxAndStretchesListsAbove50) {
 
   // Destroyed mid-resize, the window hands back the arrow cursor.
   window->Destroy();
-  EXPECT_EQ(simulator.Os().CurrentCursor(), platform::Cursor::Arrow);
+  EXPECT_EQ(simulator.Os().CurrentCursor(), sim::CursorShape::Arrow);
 }
 
 TEST_F(GuiWindow, ChildHitsAreInclusiveAndCloseFiresOnlyReleasedOnTheButton) {

@@ -22,7 +22,7 @@
 #include "host/host_memory.h"
 #include "sim/commands.h"
 #include "sim/render/renderer.h"
-#include "sim/sim_texture.h"
+#include "sim/linked/sim_texture.h"
 #include "sim/simulator.h"
 
 namespace {

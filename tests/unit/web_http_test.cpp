@@ -114,7 +114,7 @@ TEST_F(HttpTransfer, TextIsCutAtNulChunkByChunkAndEmptyOnAnyFailure) {
   // The status fetch's own agent, the system's proxy settings, reload and no cache.
   EXPECT_EQ(
       simulator.Os().UrlsOpened().front(),
-      (sim::SimPlatform::UrlOpened{"StatusChecker/1.0", 0, Url("/api/status.php"), 0x84000000}));
+      (sim::Os::UrlOpened{"StatusChecker/1.0", 0, Url("/api/status.php"), 0x84000000}));
 }
 
 TEST_F(HttpTransfer, DownloadNeedsALengthAndExactlyThatManyBytes) {
@@ -150,7 +150,7 @@ TEST_F(HttpTransfer, DownloadNeedsALengthAndExactlyThatManyBytes) {
   }
   // The host's own agent, direct, no cache write.
   EXPECT_EQ(simulator.Os().UrlsOpened().front(),
-            (sim::SimPlatform::UrlOpened{"TestHost/2.0", 1, Url("/images/store/64/image.png"),
+            (sim::Os::UrlOpened{"TestHost/2.0", 1, Url("/images/store/64/image.png"),
                                          0x04000000}));
 }
 
@@ -195,7 +195,7 @@ TEST_F(HttpTransfer, RevalidationKeepsWhatTheServerConfirmsAndFetchesTheRest) {
   }
   // The check and the new download both reload past any cache.
   for (const auto& opened : simulator.Os().UrlsOpened()) {
-    EXPECT_EQ(opened, (sim::SimPlatform::UrlOpened{"TestHost/2.0", 1, Url("/c.png"), 0x84000000}));
+    EXPECT_EQ(opened, (sim::Os::UrlOpened{"TestHost/2.0", 1, Url("/c.png"), 0x84000000}));
   }
 }
 

@@ -18,10 +18,6 @@
 
 namespace sim {
 
-// The "Texture" draw: args (surface, smooth, x, y, w, h, renderer kind),
-// text the path, picture the converted pixels.
-inline constexpr char kTextureDraw[] = "Texture";
-
 // What the interface of `kind` shows of a decoded picture: red, green, blue
 // and an alpha of 0 (not drawn) or 255.
 DrawnPicture ShownPicture(gui::RendererKind kind, gui::DecodedImage image);

@@ -1,9 +1,9 @@
-#include "sim/sim_texture.h"
+#include "sim/linked/sim_texture.h"
 
 #include <utility>
 
 #include "gui/texture/texture_pixels.h"
-#include "host/host_backend.h"
+#include "sim/linked/linked_backend.h"
 
 namespace sim {
 namespace {
@@ -22,7 +22,7 @@ class SimTexture final : public GUI_Texture {
       picture_ = std::make_shared<const DrawnPicture>(ShownPicture(kind_, std::move(*image)));
     }
     // Recorded with whichever simulated host is running now.
-    auto* host = dynamic_cast<SimHost*>(&host::Backend());
+    SimHost* host = LinkedHost();
     if (host == nullptr) return;
     host->Draws().push_back({kTextureDraw,
                              {surface, smooth, x, y, w, h, static_cast<int32_t>(kind_)},

@@ -1,0 +1,62 @@
+#include "sim/linked/sim_platform.h"
+
+namespace sim {
+namespace {
+
+intptr_t CallCoreProcedure(uintptr_t procedure, uintptr_t window, uint32_t message,
+                           uintptr_t wParam, intptr_t lParam) {
+  return reinterpret_cast<platform::WindowProcedure>(procedure)(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+platform::CpuidResult SimPlatform::Cpuid(uint32_t leaf) {
+  const CpuidAnswer a = os_.Cpuid(leaf);
+  return {a.eax, a.ebx, a.ecx, a.edx};
+}
+
+// The machine counts the library's threads, as the Win32 layer of the other
+// host does, so `settle` waits for the same ones.
+void SimPlatform::StartThread(std::function<uint32_t()> body) {
+  os_.ThreadStarted();
+  PosixPlatform::StartThread([this, body = std::move(body)] {
+    const uint32_t code = body();
+    os_.ThreadEnded();
+    return code;
+  });
+}
+
+platform::WallClock SimPlatform::Now() {
+  const int64_t millis = os_.CalendarMillis();
+  return {static_cast<uint64_t>(millis / 1000), static_cast<uint32_t>(millis % 1000)};
+}
+
+bool SimPlatform::LocalTime(uint64_t seconds, platform::CalendarTime* out) {
+  CalendarParts parts;
+  if (seconds > static_cast<uint64_t>(INT64_MAX) ||
+      !Os::UtcParts(static_cast<int64_t>(seconds), &parts)) {
+    return false;
+  }
+  *out = {parts.year, parts.month, parts.day, parts.hour, parts.minute, parts.second};
+  return true;
+}
+
+void SimPlatform::SetCursor(platform::Cursor cursor) {
+  os_.SetCursor(cursor == platform::Cursor::SizeNorthSouth ? CursorShape::SizeNorthSouth
+                                                           : CursorShape::Arrow);
+}
+
+uintptr_t SimPlatform::SubclassWindow(uintptr_t window, platform::WindowProcedure procedure,
+                                      bool unicode) {
+  return os_.SubclassWindow(window, reinterpret_cast<uintptr_t>(procedure), &CallCoreProcedure);
+}
+
+std::unique_ptr<platform::HttpResponse> SimPlatform::OpenUrl(const std::string& agent,
+                                                             uint32_t accessType,
+                                                             const std::string& url,
+                                                             uint32_t flags) {
+  if (!os_.OpenUrl({agent, accessType, url, flags})) return nullptr;
+  return PosixPlatform::OpenUrl(agent, accessType, url, flags);
+}
+
+}  // namespace sim
