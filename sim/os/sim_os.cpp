@@ -195,8 +195,23 @@ void Os::ShowMessageBox(const std::string& text, const std::string& caption, uin
 }
 
 void Os::ShellOpen(const std::string& target) {
+  const std::string routed = Routed(target);
   std::lock_guard hold(lock_);
-  openedPages_.push_back(target);
+  openedPages_.push_back(routed);
+}
+
+void Os::RouteSiteTo(const std::string& base, const std::string& site,
+                     const std::string& community) {
+  std::lock_guard hold(lock_);
+  // The community link first: it may lie below the site.
+  routes_ = {{community, base + "/community"}, {site, base}};
+}
+
+std::string Os::Routed(const std::string& url) const {
+  for (const auto& [prefix, replacement] : routes_) {
+    if (!prefix.empty() && url.rfind(prefix, 0) == 0) return replacement + url.substr(prefix.size());
+  }
+  return url;
 }
 
 namespace {
@@ -230,11 +245,13 @@ bool IsLocalUrl(const std::string& url) {
 // elsewhere (a server message may carry any) is refused at once, as an
 // unreachable one is, so no scenario or fuzz input waits on the network.
 bool Os::OpenUrl(const UrlOpened& request) {
+  UrlOpened routed = request;
+  routed.url = Routed(request.url);
   {
     std::lock_guard hold(lock_);
-    urlsOpened_.push_back(request);
+    urlsOpened_.push_back(routed);
   }
-  return IsLocalUrl(request.url);
+  return IsLocalUrl(routed.url);
 }
 
 std::vector<Os::UrlOpened> Os::UrlsOpened() {

@@ -163,9 +163,19 @@ class Os {
     uint32_t flags;
     bool operator==(const UrlOpened&) const = default;
   };
-  // Records the address; answers whether it may be reached: only this
-  // machine's own addresses ("http://127.0.0.1...", "http://localhost...").
+  // Records the address (as routed, see RouteSiteTo); answers whether it
+  // may be reached: only this machine's own addresses
+  // ("http://127.0.0.1...", "http://localhost...").
   bool OpenUrl(const UrlOpened& request);
+  // The simulated machine's name service: from now on the operator's
+  // addresses as a library build names them (`site` and `community`, the
+  // build's QUORLAN_SITE_URL and QUORLAN_COMMUNITY_URL) lead to the
+  // scenario's server `base`, as the simulator's own build of the core is
+  // told directly. The pages opened and the addresses recorded are the
+  // routed ones.
+  void RouteSiteTo(const std::string& base, const std::string& site,
+                   const std::string& community);
+  std::string Routed(const std::string& url) const;
   std::vector<UrlOpened> UrlsOpened();
 
   // ---- process ------------------------------------------------------------------------------------
@@ -207,6 +217,7 @@ class Os {
   std::vector<MessageBoxShown> messageBoxes_;
   std::vector<std::string> openedPages_;
   std::vector<UrlOpened> urlsOpened_;
+  std::vector<std::pair<std::string, std::string>> routes_;  // (prefix, replacement)
   std::atomic<bool> exited_{false};
   uint32_t exitCode_ = 0;
   std::atomic<int> running_{0};

@@ -1,0 +1,190 @@
+// quorlan-host32's link to the library: the real quorlan.dll, loaded by the
+// PE loader and reached only by executing the machine code the patch table
+// wrote. Each entry is a host step (host_step.h) set up as the host's code
+// at that place would set it up (site_contracts.h), and checked afterwards.
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+
+#include "host/host_memory.h"
+#include "sim/address_space.h"
+#include "sim/dll_host/dll_path.h"
+#include "sim/dll_host/host_gate.h"
+#include "sim/dll_host/host_step.h"
+#include "sim/dll_host/machine.h"
+#include "sim/dll_host/pe/loaded_dll.h"
+#include "sim/dll_host/site_contracts.h"
+#include "sim/library_link.h"
+#include "sim/simulator.h"
+
+namespace sim::dll_host {
+namespace {
+
+constexpr uint32_t kFrameDrawSite = 0x4D3AC8;
+constexpr uint8_t kJumpOpcode = 0xE9;
+
+std::string Hex(uint32_t value) {
+  char text[16];
+  std::snprintf(text, sizeof(text), "0x%X", value);
+  return text;
+}
+
+class DllLibrary final : public LibraryLink {
+ public:
+  explicit DllLibrary(Simulator& simulator) : simulator_(simulator) {
+    SetMachine(&simulator.Os(), &simulator.Host());
+    LayOutHostFunctions(simulator.Host());
+  }
+  ~DllLibrary() override { SetMachine(nullptr, nullptr); }
+
+  void Attach() override {
+    std::string error;
+    dll_ = LoadedDll::Load(DllPath(), &error);
+    if (dll_ == nullptr) throw std::runtime_error(error);
+    dll_->Attach();
+  }
+
+  bool IsLibraryCode(uint32_t address) const override {
+    return dll_ != nullptr && dll_->Contains(address);
+  }
+
+  uint32_t EnterAtCallSite(uint32_t site, std::vector<uint32_t> args) override {
+    const SiteContract* contract = ContractAt(site);
+    StepSetup step;
+    step.what = "the call at " + Hex(site) + (contract != nullptr ? std::string(" (") + contract->what + ")" : "");
+    if (site == kFrameDrawSite) args.insert(args.begin(), simulator_.Host().Renderer());
+    const SiteKind kind = contract != nullptr ? contract->kind : SiteKind::Cdecl;
+    if (kind == SiteKind::MemberFramed) return EnterFramed(*contract, std::move(args), step);
+    if (kind == SiteKind::Member && !args.empty()) {
+      step.ecx = args.front();
+      args.erase(args.begin());
+    }
+    step.stack = std::move(args);
+    if (kind != SiteKind::Cdecl) step.poppedWords = static_cast<uint32_t>(step.stack.size());
+    step.start = site;
+    // The CALL pushes site + 5; the host's code continues there.
+    ContinuationAt continuation(site + 5);
+    return RunHostStep(step).eax;
+  }
+
+  uint32_t EnterThroughPointer(uint32_t slot, uint32_t target,
+                               std::vector<uint32_t> args) override {
+    const SiteContract* contract = ContractAt(slot);
+    StepSetup step;
+    step.what = "the pointer at " + Hex(slot) + (contract != nullptr ? std::string(" (") + contract->what + ")" : "");
+    step.start = target;
+    step.returnTo = StepReturnAddress();
+    step.stack = std::move(args);
+    if (contract != nullptr && contract->kind == SiteKind::Stdcall) {
+      step.poppedWords = static_cast<uint32_t>(step.stack.size());
+    }
+    return RunHostStep(step).eax;
+  }
+
+  uint32_t EnterThroughJump(uint32_t function, uint32_t target,
+                            std::vector<uint32_t> args) override {
+    StepSetup step;
+    step.what = "host " + Hex(function) + " diverted";
+    step.start = target;
+    step.returnTo = StepReturnAddress();
+    step.stack = std::move(args);
+    return RunHostStep(step).eax;
+  }
+
+  void PointWebAt(const std::string& base) override {
+    simulator_.Os().RouteSiteTo(base, QUORLAN_SITE_URL, QUORLAN_COMMUNITY_URL);
+  }
+
+  bool IsLibraryData(uint32_t address, uint32_t size) const override {
+    return dll_ != nullptr && dll_->Contains(address) && dll_->Contains(address + size - 1);
+  }
+
+  std::vector<WindowSeen> OpenWindows() override;
+
+ private:
+  // A CALL whose host code continues at `address` hands control back there
+  // for the duration of the step: a JMP to the step's return code, the
+  // host's bytes put back afterwards.
+  class ContinuationAt {
+   public:
+    explicit ContinuationAt(uint32_t address) : address_(address) {
+      std::memcpy(saved_, host::Pointer(address), sizeof(saved_));
+      host::Write<uint8_t>(address, kJumpOpcode);
+      host::Write<uint32_t>(address + 1, StepReturnAddress() - (address + 5));
+    }
+    ~ContinuationAt() { std::memcpy(host::Pointer(address_), saved_, sizeof(saved_)); }
+
+   private:
+    uint32_t address_;
+    uint8_t saved_[5];
+  };
+
+  // The patched sequence starts before the CALL: it pushes [EBP + 8], the
+  // first argument of the host function it stands in, so the step gives it
+  // a frame whose [EBP + 8] holds that value (the second of `args`).
+  uint32_t EnterFramed(const SiteContract& contract, std::vector<uint32_t> args,
+                       StepSetup& step) {
+    if (args.size() < 2) throw StepFailure(step.what + ": needs the object and the framed value");
+    frame_[2] = args[1];
+    step.ecx = args[0];
+    step.ebp = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&frame_[0]));
+    step.stack.assign(args.begin() + 2, args.end());
+    step.poppedWords = static_cast<uint32_t>(step.stack.size());
+    step.start = contract.start;
+    ContinuationAt continuation(contract.exit);
+    return RunHostStep(step).eax;
+  }
+
+  Simulator& simulator_;
+  std::unique_ptr<LoadedDll> dll_;
+  uint32_t frame_[4] = {};
+};
+
+}  // namespace
+}  // namespace sim::dll_host
+
+namespace sim {
+
+std::unique_ptr<LibraryLink> MakeLibraryLink(Simulator& simulator) {
+  return std::make_unique<dll_host::DllLibrary>(simulator);
+}
+
+}  // namespace sim
+
+namespace sim::dll_host {
+namespace {
+
+constexpr int32_t kTitleFont = 4;
+constexpr int32_t kTitleOffsetX = 20, kTitleOffsetY = 5, kTitleBarHeight = 17;
+
+}  // namespace
+
+// What the host sees of the library's windows: every title drawn in the
+// last frame (font 4, 20 pixels right of and 5 below the corner of its
+// 17-pixel title bar), with the window's size from the bar and the
+// background drawn from the same corner.
+std::vector<WindowSeen> DllLibrary::OpenWindows() {
+  const std::vector<DrawCall>& draws = simulator_.Host().Draws();
+  std::vector<WindowSeen> windows;
+  for (size_t i = 0; i < draws.size(); ++i) {
+    const DrawCall& text = draws[i];
+    if (text.name != "HostDrawText" || text.args.size() < 8 || text.args[3] != kTitleFont) continue;
+    const int32_t x = text.args[1] - kTitleOffsetX, y = text.args[2] - kTitleOffsetY;
+    int32_t w = -1, h = kTitleBarHeight;
+    for (size_t j = i; j-- > 0;) {
+      const DrawCall& fill = draws[j];
+      if (fill.name != "HostFillRect" || fill.args.size() < 5) continue;
+      if (fill.args[1] != x || fill.args[2] != y) continue;
+      if (fill.args[4] == kTitleBarHeight && w < 0) w = fill.args[3];
+      if (fill.args[4] != kTitleBarHeight && w >= 0 && fill.args[3] == w) {
+        h = fill.args[4];
+        break;
+      }
+    }
+    if (w < 0) continue;
+    windows.push_back({text.text, x, y, w, h, "drawn"});
+  }
+  return windows;
+}
+
+}  // namespace sim::dll_host
