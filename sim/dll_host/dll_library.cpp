@@ -9,6 +9,7 @@
 #include "host/host_memory.h"
 #include "sim/address_space.h"
 #include "sim/dll_host/dll_path.h"
+#include "sim/dll_host/dll_symbols.h"
 #include "sim/dll_host/host_gate.h"
 #include "sim/dll_host/host_step.h"
 #include "sim/dll_host/machine.h"
@@ -41,6 +42,7 @@ class DllLibrary final : public LibraryLink {
     std::string error;
     dll_ = LoadedDll::Load(DllPath(), &error);
     if (dll_ == nullptr) throw std::runtime_error(error);
+    SetLibraryRaise(FindDllSymbol(DllPath(), dll_->Base(), "__ZSt16__throw_bad_castv"));
     dll_->Attach();
   }
 

@@ -24,12 +24,18 @@ std::map<uint32_t, uint32_t>& Aliases() {
 }
 
 constexpr uint32_t kAbandon = 0xFFFFFFFF;
+constexpr uint32_t kRaiseInLibrary = 0xFFFFFFFE;
 
 }  // namespace
 
 // quorlan_gate_dispatch(function, arguments, object): returns EAX in the
 // low half and, in the high half, the bytes of stack arguments the callee
-// removes (kAbandon: abandon the step, a host exception was raised).
+// removes, or kAbandon (abandon the step: a host exception was raised), or
+// kRaiseInLibrary (a read the host refused: the library's caller gets an
+// exception of its own runtime, as the core in the simulator gets the
+// refusal as an exception).
+extern "C" uint32_t quorlan_library_raise;
+
 extern "C" uint64_t quorlan_gate_dispatch(uint32_t entry, const uint32_t* stack, uint32_t object) {
   using namespace sim;
   auto alias = Aliases().find(entry);
@@ -44,14 +50,24 @@ extern "C" uint64_t quorlan_gate_dispatch(uint32_t entry, const uint32_t* stack,
   args.insert(args.end(), stack, stack + convention->arguments);
   uint32_t result = 0;
   std::exception_ptr raised;
+  bool refused = false;
   try {
     SimHost& host = dll_host::MachineHost();
     const SimHost::HostFunction* body = host.FunctionAt(function);
     result = body != nullptr ? (*body)(args.data(), static_cast<int>(args.size()))
                              : host.UnknownFunction(function, args.data(),
                                                     static_cast<int>(args.size()));
+  } catch (const MessageOverrun&) {
+    refused = true;
   } catch (...) {
     raised = std::current_exception();
+  }
+  if (refused) {
+    if (quorlan_library_raise == 0) {
+      dll_host::FailScenario("a read past the message's end, and the library has no runtime "
+                             "function to raise it with");
+    }
+    return uint64_t{kRaiseInLibrary} << 32;
   }
   if (raised) {
     if (!dll_host::AbandonCurrentStep(raised)) {
@@ -101,6 +117,8 @@ quorlan_host_gate:
   cmp edx, 0xFFFFFFFF
   je quorlan_step_abandon
   add esp, 4
+  cmp edx, 0xFFFFFFFE
+  je 2f
   test edx, edx
   jnz 1f
   mov ecx, 0x5C5C5C5C
@@ -110,6 +128,10 @@ quorlan_host_gate:
   add esp, edx
   mov edx, 0x5D5D5D5D
   jmp ecx
+2:
+  # As if the caller had called the runtime's raising function instead:
+  # the return address on top, the stack otherwise as at the call.
+  jmp dword ptr [quorlan_library_raise]
 .att_syntax prefix
 )");
 
