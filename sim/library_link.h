@@ -61,5 +61,8 @@ class LibraryLink {
 
 // The link of this program: the core (quorlan-sim) or the DLL (quorlan-host32).
 std::unique_ptr<LibraryLink> MakeLibraryLink(Simulator& simulator);
+// The library file to load from now on (quorlan-host32's --dll); false for
+// a program that links the library itself.
+bool UseLibraryFile(const std::string& path);
 
 }  // namespace sim

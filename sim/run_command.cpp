@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "sim/commands.h"
+#include "sim/library_link.h"
 #include "sim/scenario/runner.h"
 
 namespace sim {
@@ -95,6 +96,12 @@ int RunCommand(int argc, char** argv) {
     if (std::strcmp(argv[i], "--shots") == 0) {
       if (++i == argc) return Usage();
       options.shotsFolder = argv[i];
+    } else if (std::strcmp(argv[i], "--dll") == 0) {
+      if (++i == argc) return Usage();
+      if (!UseLibraryFile(argv[i])) {
+        std::cerr << "--dll: this host links the library itself\n";
+        return 2;
+      }
     } else {
       files.emplace_back(argv[i]);
     }

@@ -151,6 +151,11 @@ std::unique_ptr<LibraryLink> MakeLibraryLink(Simulator& simulator) {
   return std::make_unique<dll_host::DllLibrary>(simulator);
 }
 
+bool UseLibraryFile(const std::string& path) {
+  dll_host::SetDllPath(path);
+  return true;
+}
+
 }  // namespace sim
 
 namespace sim::dll_host {

@@ -113,4 +113,6 @@ std::unique_ptr<LibraryLink> MakeLibraryLink(Simulator& simulator) {
   return std::make_unique<LinkedLibrary>(simulator);
 }
 
+bool UseLibraryFile(const std::string&) { return false; }
+
 }  // namespace sim
