@@ -16,6 +16,7 @@
 #include "sim/dll_host/pe/loaded_dll.h"
 #include "sim/dll_host/site_contracts.h"
 #include "sim/library_link.h"
+#include "sim/scenario/screen_queries.h"
 #include "sim/simulator.h"
 
 namespace sim::dll_host {
@@ -101,7 +102,10 @@ class DllLibrary final : public LibraryLink {
     return dll_ != nullptr && dll_->Contains(address) && dll_->Contains(address + size - 1);
   }
 
-  std::vector<WindowSeen> OpenWindows() override;
+  // What the host sees of the library's windows: the titles the last frame drew.
+  std::vector<WindowSeen> OpenWindows() override {
+    return scenario::DrawnWindows(simulator_.Host().Draws());
+  }
 
  private:
   // A CALL whose host code continues at `address` hands control back there
@@ -157,41 +161,3 @@ bool UseLibraryFile(const std::string& path) {
 }
 
 }  // namespace sim
-
-namespace sim::dll_host {
-namespace {
-
-constexpr int32_t kTitleFont = 4;
-constexpr int32_t kTitleOffsetX = 20, kTitleOffsetY = 5, kTitleBarHeight = 17;
-
-}  // namespace
-
-// What the host sees of the library's windows: every title drawn in the
-// last frame (font 4, 20 pixels right of and 5 below the corner of its
-// 17-pixel title bar), with the window's size from the bar and the
-// background drawn from the same corner.
-std::vector<WindowSeen> DllLibrary::OpenWindows() {
-  const std::vector<DrawCall>& draws = simulator_.Host().Draws();
-  std::vector<WindowSeen> windows;
-  for (size_t i = 0; i < draws.size(); ++i) {
-    const DrawCall& text = draws[i];
-    if (text.name != "HostDrawText" || text.args.size() < 8 || text.args[3] != kTitleFont) continue;
-    const int32_t x = text.args[1] - kTitleOffsetX, y = text.args[2] - kTitleOffsetY;
-    int32_t w = -1, h = kTitleBarHeight;
-    for (size_t j = i; j-- > 0;) {
-      const DrawCall& fill = draws[j];
-      if (fill.name != "HostFillRect" || fill.args.size() < 5) continue;
-      if (fill.args[1] != x || fill.args[2] != y) continue;
-      if (fill.args[4] == kTitleBarHeight && w < 0) w = fill.args[3];
-      if (fill.args[4] != kTitleBarHeight && w >= 0 && fill.args[3] == w) {
-        h = fill.args[4];
-        break;
-      }
-    }
-    if (w < 0) continue;
-    windows.push_back({text.text, x, y, w, h, "drawn"});
-  }
-  return windows;
-}
-
-}  // namespace sim::dll_host

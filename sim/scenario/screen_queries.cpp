@@ -76,6 +76,46 @@ std::optional<TextSeen> FindText(const std::vector<DrawCall>& draws, const std::
   return std::nullopt;
 }
 
+std::vector<WindowSeen> DrawnWindows(const std::vector<DrawCall>& draws) {
+  constexpr int32_t kTitleFont = 4, kTitleOffsetX = 20, kTitleOffsetY = 5, kTitleBarHeight = 17;
+  std::vector<WindowSeen> windows;
+  for (size_t i = 0; i < draws.size(); ++i) {
+    const DrawCall& text = draws[i];
+    if (text.name != "HostDrawText" || text.args.size() < 8 || text.args[3] != kTitleFont) continue;
+    const int32_t tx = text.args[1], y = text.args[2] - kTitleOffsetY, align = text.args[7];
+    // The title bar: left-aligned titles start 20 pixels in, centred ones
+    // stand in the middle of the bar.
+    const DrawCall* bar = nullptr;
+    size_t barIndex = 0;
+    for (size_t j = i; j-- > 0;) {
+      const DrawCall& f = draws[j];
+      if (f.name != "HostFillRect" || f.args.size() < 5 || f.args[2] != y ||
+          f.args[4] != kTitleBarHeight) {
+        continue;
+      }
+      const bool fits = align == 1 ? f.args[1] + f.args[3] / 2 == tx : f.args[1] + kTitleOffsetX == tx;
+      if (fits) {
+        bar = &f;
+        barIndex = j;
+        break;
+      }
+    }
+    if (bar == nullptr) continue;
+    const int32_t x = bar->args[1], w = bar->args[3];
+    int32_t h = kTitleBarHeight;
+    for (size_t j = barIndex; j-- > 0;) {
+      const DrawCall& f = draws[j];
+      if (f.name == "HostFillRect" && f.args.size() >= 5 && f.args[1] == x && f.args[2] == y &&
+          f.args[3] == w) {
+        h = f.args[4];
+        break;
+      }
+    }
+    windows.push_back({text.text, x, y, w, h, "drawn"});
+  }
+  return windows;
+}
+
 std::vector<WindowSeen> OpenWindows(Simulator& simulator) {
   return simulator.Library().OpenWindows();
 }

@@ -32,6 +32,12 @@ std::optional<TextSeen> FindHostButtonTooltip(const std::vector<DrawCall>& draws
 std::optional<TextSeen> FindHostButtonImage(const std::vector<DrawCall>& draws, int32_t image,
                                             int n);
 
+// The library's windows and dialogs as a frame's draw calls show them:
+// every title in font 4, 20 pixels right of and 5 below the corner of its
+// 17-pixel title bar, with the window's size from the bar and the
+// background drawn from the same corner (set "drawn").
+std::vector<WindowSeen> DrawnWindows(const std::vector<DrawCall>& draws);
+
 // The library's windows and dialogs that are open now, as the library link
 // sees them (sim/library_link.h).
 std::vector<WindowSeen> OpenWindows(Simulator& simulator);
