@@ -13,9 +13,9 @@ namespace {
 uint32_t heapNext = kHeapBase;
 std::mutex heapLock;
 
-void MapFixed(uint32_t base, uint32_t size) {
+void MapFixed(uint32_t base, uint32_t size, int protection) {
   void* wanted = reinterpret_cast<void*>(static_cast<uintptr_t>(base));
-  void* got = ::mmap(wanted, size, PROT_READ | PROT_WRITE,
+  void* got = ::mmap(wanted, size, protection,
                      MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
   if (got != wanted) {
     std::fprintf(stderr, "quorlan-sim: cannot map host memory at 0x%08x\n", base);
@@ -28,8 +28,9 @@ void MapFixed(uint32_t base, uint32_t size) {
 void AddressSpace::Reset() {
   static bool mapped = false;
   if (!mapped) {
-    MapFixed(kImageBase, kImageEnd - kImageBase);
-    MapFixed(kHeapBase, kHeapSize);
+    // The image is executable: quorlan-host32 runs the host's code there.
+    MapFixed(kImageBase, kImageEnd - kImageBase, PROT_READ | PROT_WRITE | PROT_EXEC);
+    MapFixed(kHeapBase, kHeapSize, PROT_READ | PROT_WRITE);
     mapped = true;
   }
   std::memset(reinterpret_cast<void*>(static_cast<uintptr_t>(kImageBase)), 0,

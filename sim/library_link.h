@@ -57,6 +57,9 @@ class LibraryLink {
   virtual std::vector<WindowSeen> OpenWindows() = 0;
   // Ends the library's part of a scenario (workers waited for by the caller).
   virtual void Detach() {}
+  // What broke in the library's threads since the last call, where the
+  // link can see it (a worker of the DLL that met an unimplemented import).
+  virtual std::vector<std::string> TakeFailures() { return {}; }
 };
 
 // The link of this program: the core (quorlan-sim) or the DLL (quorlan-host32).

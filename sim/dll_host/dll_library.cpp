@@ -13,6 +13,7 @@
 #include "sim/dll_host/host_gate.h"
 #include "sim/dll_host/host_step.h"
 #include "sim/dll_host/machine.h"
+#include "sim/dll_host/session.h"
 #include "sim/dll_host/pe/loaded_dll.h"
 #include "sim/dll_host/site_contracts.h"
 #include "sim/library_link.h"
@@ -93,6 +94,8 @@ class DllLibrary final : public LibraryLink {
     step.stack = std::move(args);
     return RunHostStep(step).eax;
   }
+
+  std::vector<std::string> TakeFailures() override { return TakeWorkerFailures(); }
 
   void PointWebAt(const std::string& base) override {
     simulator_.Os().RouteSiteTo(base, QUORLAN_SITE_URL, QUORLAN_COMMUNITY_URL);

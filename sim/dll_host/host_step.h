@@ -44,7 +44,8 @@ struct StepResult {
 };
 
 // Runs the step; throws StepFailure for a broken contract and rethrows a
-// host exception raised inside it.
+// host exception raised inside it. A step the process ended in (abandoned
+// without an exception) returns all zeros.
 StepResult RunHostStep(const StepSetup& setup);
 
 struct StepFailure : std::runtime_error {
@@ -55,8 +56,9 @@ struct StepFailure : std::runtime_error {
 // where the host's code continues, hands control back).
 uint32_t StepReturnAddress();
 
-// Inside a step: abandons it once the current host function returns into
-// the gate, with `error` rethrown by RunHostStep. False when no step runs.
+// Inside a step: marks it to be abandoned, with `error` rethrown by
+// RunHostStep (none: the process ended); the caller then jumps to the
+// step's abandon code. False when no step runs.
 bool AbandonCurrentStep(std::exception_ptr error);
 bool InsideHostStep();
 

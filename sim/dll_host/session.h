@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace sim {
 class Os;
@@ -30,5 +31,7 @@ void LeaveLibraryThread();
 // exception passing the DLL's frames unseen would, and does not return; on
 // any other thread it ends that thread.
 [[noreturn]] void FailScenario(const std::string& message);
+// The failures of worker threads since the last call.
+std::vector<std::string> TakeWorkerFailures();
 
 }  // namespace sim::dll_host

@@ -35,6 +35,9 @@ FileResult RunScenarioText(const std::string& file, const std::string& text,
       const CommandSpec& spec = commands.Find(line);
       if (spec.needs == Needs::Library) context.EnsureStarted();
       spec.run(context, line);
+      for (const std::string& failure : context.Sim().Library().TakeFailures()) {
+        context.Fail(line.line, "the library's threads to keep running", failure);
+      }
     } catch (const ScriptError& e) {
       out << file << ":" << e.line << ": " << e.what() << "\n";
       return result(Outcome::Unreadable);
