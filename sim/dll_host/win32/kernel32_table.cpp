@@ -1,0 +1,91 @@
+// KERNEL32's exports as the loader binds them. Imports the DLL has but
+// never reaches on this host (thread suspension and contexts, setting the
+// clock or the affinity, other processes, system message texts) have no
+// entry: the loader binds them to a trap that fails the scenario by name.
+#include "sim/dll_host/win32/import_table.h"
+#include "sim/dll_host/win32/kernel32_exports.h"
+
+namespace sim::dll_host {
+
+std::span<const ImportSymbol> Kernel32Symbols() {
+  using namespace win32;
+  static const ImportSymbol kSymbols[] = {
+    {"AddVectoredExceptionHandler", reinterpret_cast<const void*>(&AddVectoredExceptionHandler)},
+    {"CloseHandle", reinterpret_cast<const void*>(&CloseHandle)},
+    {"CreateDirectoryA", reinterpret_cast<const void*>(&CreateDirectoryA)},
+    {"CreateEventA", reinterpret_cast<const void*>(&CreateEventA)},
+    {"CreateFileA", reinterpret_cast<const void*>(&CreateFileA)},
+    {"CreateFileMappingA", reinterpret_cast<const void*>(&CreateFileMappingA)},
+    {"CreateSemaphoreA", reinterpret_cast<const void*>(&CreateSemaphoreA)},
+    {"CreateThread", reinterpret_cast<const void*>(&CreateThread)},
+    {"DeleteCriticalSection", reinterpret_cast<const void*>(&DeleteCriticalSection)},
+    {"DeleteFileA", reinterpret_cast<const void*>(&DeleteFileA)},
+    {"DuplicateHandle", reinterpret_cast<const void*>(&DuplicateHandle)},
+    {"EnterCriticalSection", reinterpret_cast<const void*>(&EnterCriticalSection)},
+    {"ExitProcess", reinterpret_cast<const void*>(&ExitProcess)},
+    {"FileTimeToSystemTime", reinterpret_cast<const void*>(&FileTimeToSystemTime)},
+    {"FlushFileBuffers", reinterpret_cast<const void*>(&FlushFileBuffers)},
+    {"FreeLibrary", reinterpret_cast<const void*>(&FreeLibrary)},
+    {"GetCurrentProcess", reinterpret_cast<const void*>(&GetCurrentProcess)},
+    {"GetCurrentProcessId", reinterpret_cast<const void*>(&GetCurrentProcessId)},
+    {"GetCurrentThread", reinterpret_cast<const void*>(&GetCurrentThread)},
+    {"GetCurrentThreadId", reinterpret_cast<const void*>(&GetCurrentThreadId)},
+    {"GetFileAttributesExA", reinterpret_cast<const void*>(&GetFileAttributesExA)},
+    {"GetFileSizeEx", reinterpret_cast<const void*>(&GetFileSizeEx)},
+    {"GetHandleInformation", reinterpret_cast<const void*>(&GetHandleInformation)},
+    {"GetLastError", reinterpret_cast<const void*>(&GetLastError)},
+    {"GetModuleHandleA", reinterpret_cast<const void*>(&GetModuleHandleA)},
+    {"GetModuleHandleW", reinterpret_cast<const void*>(&GetModuleHandleW)},
+    {"GetProcAddress", reinterpret_cast<const void*>(&GetProcAddress)},
+    {"GetProcessAffinityMask", reinterpret_cast<const void*>(&GetProcessAffinityMask)},
+    {"GetProcessTimes", reinterpret_cast<const void*>(&GetProcessTimes)},
+    {"GetSystemTimeAdjustment", reinterpret_cast<const void*>(&GetSystemTimeAdjustment)},
+    {"GetSystemTimeAsFileTime", reinterpret_cast<const void*>(&GetSystemTimeAsFileTime)},
+    {"GetTempFileNameA", reinterpret_cast<const void*>(&GetTempFileNameA)},
+    {"GetThreadPriority", reinterpret_cast<const void*>(&GetThreadPriority)},
+    {"GetThreadTimes", reinterpret_cast<const void*>(&GetThreadTimes)},
+    {"GetTickCount64", reinterpret_cast<const void*>(&GetTickCount64)},
+    {"GlobalAlloc", reinterpret_cast<const void*>(&GlobalAlloc)},
+    {"GlobalFree", reinterpret_cast<const void*>(&GlobalFree)},
+    {"GlobalLock", reinterpret_cast<const void*>(&GlobalLock)},
+    {"GlobalSize", reinterpret_cast<const void*>(&GlobalSize)},
+    {"GlobalUnlock", reinterpret_cast<const void*>(&GlobalUnlock)},
+    {"InitializeCriticalSection", reinterpret_cast<const void*>(&InitializeCriticalSection)},
+    {"IsDBCSLeadByteEx", reinterpret_cast<const void*>(&IsDBCSLeadByteEx)},
+    {"IsDebuggerPresent", reinterpret_cast<const void*>(&IsDebuggerPresent)},
+    {"LeaveCriticalSection", reinterpret_cast<const void*>(&LeaveCriticalSection)},
+    {"LoadLibraryA", reinterpret_cast<const void*>(&LoadLibraryA)},
+    {"LoadLibraryW", reinterpret_cast<const void*>(&LoadLibraryW)},
+    {"LocalFree", reinterpret_cast<const void*>(&LocalFree)},
+    {"MapViewOfFile", reinterpret_cast<const void*>(&MapViewOfFile)},
+    {"MoveFileExA", reinterpret_cast<const void*>(&MoveFileExA)},
+    {"MultiByteToWideChar", reinterpret_cast<const void*>(&MultiByteToWideChar)},
+    {"OutputDebugStringA", reinterpret_cast<const void*>(&OutputDebugStringA)},
+    {"QueryPerformanceCounter", reinterpret_cast<const void*>(&QueryPerformanceCounter)},
+    {"QueryPerformanceFrequency", reinterpret_cast<const void*>(&QueryPerformanceFrequency)},
+    {"RaiseException", reinterpret_cast<const void*>(&RaiseException)},
+    {"ReadFile", reinterpret_cast<const void*>(&ReadFile)},
+    {"ReleaseSemaphore", reinterpret_cast<const void*>(&ReleaseSemaphore)},
+    {"RemoveVectoredExceptionHandler", reinterpret_cast<const void*>(&RemoveVectoredExceptionHandler)},
+    {"ResetEvent", reinterpret_cast<const void*>(&ResetEvent)},
+    {"ResumeThread", reinterpret_cast<const void*>(&ResumeThread)},
+    {"SetEvent", reinterpret_cast<const void*>(&SetEvent)},
+    {"SetLastError", reinterpret_cast<const void*>(&SetLastError)},
+    {"SetThreadPriority", reinterpret_cast<const void*>(&SetThreadPriority)},
+    {"Sleep", reinterpret_cast<const void*>(&Sleep)},
+    {"TlsAlloc", reinterpret_cast<const void*>(&TlsAlloc)},
+    {"TlsGetValue", reinterpret_cast<const void*>(&TlsGetValue)},
+    {"TlsSetValue", reinterpret_cast<const void*>(&TlsSetValue)},
+    {"TryEnterCriticalSection", reinterpret_cast<const void*>(&TryEnterCriticalSection)},
+    {"UnmapViewOfFile", reinterpret_cast<const void*>(&UnmapViewOfFile)},
+    {"VirtualProtect", reinterpret_cast<const void*>(&VirtualProtect)},
+    {"VirtualQuery", reinterpret_cast<const void*>(&VirtualQuery)},
+    {"WaitForMultipleObjects", reinterpret_cast<const void*>(&WaitForMultipleObjects)},
+    {"WaitForSingleObject", reinterpret_cast<const void*>(&WaitForSingleObject)},
+    {"WideCharToMultiByte", reinterpret_cast<const void*>(&WideCharToMultiByte)},
+    {"WriteFile", reinterpret_cast<const void*>(&WriteFile)},
+  };
+  return kSymbols;
+}
+
+}  // namespace sim::dll_host
