@@ -47,9 +47,13 @@ void ReportEntryFailure(Handler what) noexcept;
 
 // Runs `body` and answers its result; if it throws anything but HostRaised
 // (host_backend.h), reports `what` (a name or a Handler) and answers
-// `fallback()` instead.
+// `fallback()` instead. Should the fallback fail as well, the answer is the
+// result type's zero: nothing but a host exception leaves an entry, since
+// the thunks and host frames between here and the host have no unwind
+// information for a C++ exception to pass.
 template <typename What, typename Body, typename Fallback>
 auto Shielded(What what, Body&& body, Fallback&& fallback) -> decltype(body()) {
+  using Result = decltype(body());
   try {
     return body();
   } catch (const HostRaised&) {
@@ -57,7 +61,14 @@ auto Shielded(What what, Body&& body, Fallback&& fallback) -> decltype(body()) {
   } catch (...) {
     ReportEntryFailure(what);
   }
-  return fallback();
+  try {
+    return fallback();
+  } catch (const HostRaised&) {
+    throw;
+  } catch (...) {
+    ReportEntryFailure(what);
+  }
+  if constexpr (!std::is_void_v<Result>) return Result{};
 }
 
 // The host call's result kept for the innermost open scope (see above).

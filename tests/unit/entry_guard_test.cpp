@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gui/window_sets.h"
+#include "host/entry_guard.h"
 #include "host/frame_hooks.h"
 #include "host/hook_points.h"
 #include "host/host_functions.h"
@@ -122,3 +123,19 @@ TEST_F(EntryGuard, AWindowProcedureThatFailsAfterTheHostHadTheMessageAnswersItsR
 }
 
 }  // namespace
+
+// A fallback that fails too (its own host call, an allocation) must not
+// let the exception out of the entry either: the host gets zero.
+TEST(EntryShield, AFailingFallbackStillEndsInTheEntry) {
+  sim::Simulator simulator;
+  simulator.Start();
+  simulator.Os().TakeDebugOutput();
+  const int32_t answer = host::Shielded(
+      "Twice", []() -> int32_t { Fail(); return 1; }, []() -> int32_t { Fail(); return 2; });
+  EXPECT_EQ(answer, 0);
+  EXPECT_EQ(simulator.Os().TakeDebugOutput(),
+            (std::vector<std::string>{"ERROR: Twice", "ERROR: Twice"}));
+  bool reached = false;
+  host::Shielded("Void", [] { Fail(); }, [&] { reached = true; Fail(); });
+  EXPECT_TRUE(reached);
+}
