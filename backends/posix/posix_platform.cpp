@@ -17,7 +17,7 @@ std::string ToPosixPath(const std::string& path) {
   return result;
 }
 
-void PosixPlatform::StartThread(std::function<uint32_t()> body) {
+bool PosixPlatform::StartThread(std::function<uint32_t()> body) {
   running_.fetch_add(1);
   std::thread([this, body = std::move(body)] {
     uint32_t exitCode = 1;
@@ -29,6 +29,7 @@ void PosixPlatform::StartThread(std::function<uint32_t()> body) {
     OnThreadEnded(exitCode);
     running_.fetch_sub(1);
   }).detach();
+  return true;
 }
 
 platform::MappedFile PosixPlatform::MapFile(const std::string& path) {

@@ -12,7 +12,7 @@ namespace posix {
 
 class PosixPlatform : public platform::Platform {
  public:
-  void StartThread(std::function<uint32_t()> body) override;
+  bool StartThread(std::function<uint32_t()> body) override;
   platform::MappedFile MapFile(const std::string& path) override;
   void UnmapFile(platform::MappedFile& file) override;
 

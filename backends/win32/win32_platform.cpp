@@ -52,12 +52,13 @@ platform::CpuidResult Win32Platform::Cpuid(uint32_t leaf) {
   return r;
 }
 
-void Win32Platform::StartThread(std::function<uint32_t()> body) {
+bool Win32Platform::StartThread(std::function<uint32_t()> body) {
   auto owned = std::make_unique<std::function<uint32_t()>>(std::move(body));
   HANDLE thread = ::CreateThread(nullptr, 0, &ThreadMain, owned.get(), 0, nullptr);
-  if (thread == nullptr) return;  // the body was never handed over: freed here
+  if (thread == nullptr) return false;  // the body was never handed over: freed here
   owned.release();
   ::CloseHandle(thread);
+  return true;
 }
 
 void Win32Platform::Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }

@@ -20,7 +20,7 @@ class Win32Platform final : public platform::Platform {
   // CreateThread; the handle is closed at once and the thread never waited
   // for (this runs under the loader lock at attach). The thread itself
   // starts only once the loader lock is released.
-  void StartThread(std::function<uint32_t()> body) override;
+  bool StartThread(std::function<uint32_t()> body) override;
   void Sleep(uint32_t milliseconds) override;
   bool QueryPerformanceFrequency(int64_t* frequency) override;
   bool QueryPerformanceCounter(int64_t* counter) override;

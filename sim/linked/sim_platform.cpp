@@ -17,9 +17,10 @@ platform::CpuidResult SimPlatform::Cpuid(uint32_t leaf) {
 
 // The machine counts the library's threads, as the Win32 layer of the other
 // host does, so `settle` waits for the same ones.
-void SimPlatform::StartThread(std::function<uint32_t()> body) {
+bool SimPlatform::StartThread(std::function<uint32_t()> body) {
+  if (os_.threadStartsFail) return false;
   os_.ThreadStarted();
-  PosixPlatform::StartThread([this, body = std::move(body)] {
+  return PosixPlatform::StartThread([this, body = std::move(body)] {
     const uint32_t code = body();
     os_.ThreadEnded();
     return code;

@@ -19,7 +19,8 @@ class SimPlatform : public posix::PosixPlatform {
     return os_.VirtualProtect(address, size, newProtection, oldProtection);
   }
   platform::CpuidResult Cpuid(uint32_t leaf) override;
-  void StartThread(std::function<uint32_t()> body) override;
+  // Fails while the machine refuses new threads (Os::threadStartsFail).
+  bool StartThread(std::function<uint32_t()> body) override;
   // Virtual time: sleeping returns at once (no scenario waits for real time).
   void Sleep(uint32_t milliseconds) override {}
   bool QueryPerformanceFrequency(int64_t* frequency) override {

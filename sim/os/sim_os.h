@@ -184,6 +184,8 @@ class Os {
   bool Exited() const { return exited_; }
   uint32_t ExitCode() const { return exitCode_; }
 
+  // While set, the machine starts no thread (CreateThread fails).
+  std::atomic<bool> threadStartsFail{false};
   // Worker threads the library started that have not ended (any thread).
   void ThreadStarted() { ++running_; }
   void ThreadEnded() { --running_; }

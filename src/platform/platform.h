@@ -97,9 +97,11 @@ class Platform {
   virtual CpuidResult Cpuid(uint32_t leaf) = 0;
 
   // Starts a detached thread that runs `body` once and ends with its result
-  // as the exit code (any thread). The thread
-  // must not be waited for: the start-up sequence runs under the loader lock.
-  virtual void StartThread(std::function<uint32_t()> body) = 0;
+  // as the exit code (any thread). The thread must not be waited for: the
+  // start-up sequence runs under the loader lock. False when no thread could
+  // be started: `body` then never runs, and the caller must finish its work
+  // itself.
+  virtual bool StartThread(std::function<uint32_t()> body) = 0;
   virtual void Sleep(uint32_t milliseconds) = 0;  // any thread
 
   // High-resolution counter; both return false when unavailable.

@@ -151,10 +151,12 @@ void StartWorker(std::unique_ptr<DownloadRequest> request, WorkerBody body) {
     std::string agent;
   };
   auto job = std::make_shared<Job>(Job{std::move(request), HostUserAgent()});
-  platform::Get().StartThread([job, body] {
+  const bool started = platform::Get().StartThread([job, body] {
     body(std::move(job->request), job->agent);
     return 0u;
   });
+  // No worker: the request is reported as a download that failed.
+  if (!started) PostReport(std::move(job->request), false);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ void StartStatusFetch(const std::shared_ptr<StatusCounts>& counts) {
     counts->running = true;
   }
   const std::string url = CurrentEndpoints().statusDocument;
-  platform::Get().StartThread([counts, url]() -> uint32_t {
+  const bool started = platform::Get().StartThread([counts, url]() -> uint32_t {
     std::string players, community;
     bool changed = false;
     try {
@@ -46,6 +46,12 @@ void StartStatusFetch(const std::shared_ptr<StatusCounts>& counts) {
     counts->running = false;
     return 0;
   });
+  if (started) return;
+  // No worker: this fetch is over before it began, and the next one is due
+  // after the usual pause, as after a fetch that found nothing.
+  std::lock_guard<std::mutex> guard(counts->lock);
+  counts->lastFetch = ClockMillis();
+  counts->running = false;
 }
 
 }  // namespace web

@@ -13,11 +13,13 @@
 #include <optional>
 #include <sstream>
 
+#include "host/handlers.h"
 #include "host/host_memory.h"
 #include "host/task_queue.h"
 #include "sim/simulator.h"
 #include "sim/web_server.h"
 #include "web/http.h"
+#include "web/status_bar.h"
 
 namespace {
 
@@ -223,6 +225,35 @@ TEST_F(HttpTransfer, WorkersEachReportTheirOwnRequest) {
                                                             {5, {kFinished}}}));
   EXPECT_EQ(FileText(PosixLocal("4")), std::string(12000, 'a'));
   EXPECT_EQ(FileText(PosixLocal("5")), "old");
+}
+
+}  // namespace
+
+namespace {
+
+// When no worker can be started, the caller is told at once: a download is
+// reported as failed and a status fetch is over, due again after the pause.
+TEST_F(HttpTransfer, AWorkerThatCannotStartIsReportedAtOnce) {
+  simulator.Os().threadStartsFail = true;
+  web.SetResponse("/file", {200, "abc"});
+  web::StartDownload(Request(Url("/file"), Local("file")));
+  web::StartRevalidation(Request(Url("/file"), Local("file")));
+  EXPECT_EQ(TakePosted(), (Posted{{kFinished, kIdentifier}, {kFinished, kIdentifier}}));
+  EXPECT_TRUE(simulator.Os().UrlsOpened().empty());
+
+  auto counts = std::make_shared<web::StatusCounts>();
+  ClockMillis();
+  simulator.Os().AdvanceClock(1234);
+  const uint32_t now = ClockMillis();
+  web::StartStatusFetch(counts);
+  EXPECT_FALSE(counts->running);
+  EXPECT_EQ(counts->lastFetch, now);
+  EXPECT_NE(now, 0u);
+  EXPECT_EQ(counts->players, "...");
+  simulator.Os().threadStartsFail = false;
+  web::StartStatusFetch(counts);  // the flag no longer blocks a fetch
+  EXPECT_TRUE(simulator.WaitForWorkers());
+  EXPECT_EQ(simulator.Os().UrlsOpened().size(), 1u);
 }
 
 }  // namespace
