@@ -124,6 +124,10 @@ bool IsThisProcess(Handle process) {
 
 Handle StartLibraryThread(ThreadStartRoutine start, void* parameter, Dword flags,
                           Dword* threadId, Dword* error) {
+  if (MachineOs().threadStartsFail) {  // the machine refuses new threads
+    *error = kErrorNotEnoughMemory;
+    return 0;
+  }
   auto thread = std::make_shared<ThreadObject>();
   thread->id = nextThreadId.fetch_add(4);
   thread->worker = true;
