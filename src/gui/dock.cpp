@@ -7,7 +7,9 @@
 
 namespace gui {
 GUI_WindowDock& Dock() {
-  static GUI_WindowDock dock;
+  // Never destroyed: what it holds (windows, their textures) must not be
+  // released at process exit, when the graphics DLLs may be gone.
+  static GUI_WindowDock& dock = *new GUI_WindowDock;
   return dock;
 }
 }  // namespace gui

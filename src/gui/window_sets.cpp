@@ -18,7 +18,9 @@ struct Sets {
 };
 
 Sets& State() {
-  static Sets sets;
+  // Never destroyed: what it holds (windows, their textures) must not be
+  // released at process exit, when the graphics DLLs may be gone.
+  static Sets& sets = *new Sets;
   return sets;
 }
 

@@ -38,7 +38,9 @@ struct State {
 };
 
 State& Analyzer() {
-  static State state;
+  // Never destroyed: what it holds (windows, their textures) must not be
+  // released at process exit, when the graphics DLLs may be gone.
+  static State& state = *new State;
   return state;
 }
 

@@ -31,7 +31,9 @@ void ForgeState::Reset() {
 }
 
 ForgeState& State() {
-  static ForgeState state;
+  // Never destroyed: what it holds (windows, their textures) must not be
+  // released at process exit, when the graphics DLLs may be gone.
+  static ForgeState& state = *new ForgeState;
   return state;
 }
 

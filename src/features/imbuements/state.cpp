@@ -25,7 +25,9 @@ void WindowState::Derive() {
 }
 
 WindowState& State() {
-  static WindowState state;
+  // Never destroyed: what it holds (windows, their textures) must not be
+  // released at process exit, when the graphics DLLs may be gone.
+  static WindowState& state = *new WindowState;
   return state;
 }
 

@@ -26,7 +26,9 @@ struct Session {
 uint32_t nextIdentifier = 1;
 
 Session& Current() {
-  static Session session;
+  // Never destroyed: what it holds (windows, their textures) must not be
+  // released at process exit, when the graphics DLLs may be gone.
+  static Session& session = *new Session;
   return session;
 }
 

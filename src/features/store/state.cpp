@@ -7,7 +7,9 @@ namespace store {
 void StoreState::Reset() { *this = StoreState(); }
 
 StoreState& State() {
-  static StoreState state;
+  // Never destroyed: what it holds (windows, their textures) must not be
+  // released at process exit, when the graphics DLLs may be gone.
+  static StoreState& state = *new StoreState;
   return state;
 }
 
