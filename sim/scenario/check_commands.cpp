@@ -33,9 +33,40 @@ void ExpectHost(Context& c, const ScriptLine& line) {
   const uint32_t address = HostAddressArg(c, line, 0, width);
   const uint32_t expected = ParseSized(line.args[2], line.line, width);
   const uint32_t got = ReadHost(address, width);
+  c.RecordMemory(address, width, got);
   c.Expect(got == expected, line.line,
            line.args[0].text + " " + line.args[1].text + " = " + ValueText(expected),
            ValueText(got));
+}
+
+// expect-layout N X Y W H: the N-th (1-based) rectangle of the host's
+// interface layout table, which the library writes into the host's layout
+// block (its address at 0x79CDE4, the table 4,784 bytes in, 16 bytes a
+// rectangle: x, y, width, height).
+void ExpectLayout(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 5, 5);
+  constexpr uint32_t kBlockPointer = 0x79CDE4, kTableOffset = 4784, kRectangleSize = 16;
+  constexpr int64_t kRectangles = 51;
+  const int64_t index = ParseInteger(line.args[0], line.line, 1, kRectangles);
+  std::string expected = "layout rectangle " + line.args[0].text + " =";
+  std::vector<int32_t> wanted;
+  for (size_t i = 1; i <= 4; ++i) {
+    wanted.push_back(static_cast<int32_t>(ParseInteger(line.args[i], line.line, INT32_MIN, INT32_MAX)));
+    expected += " " + line.args[i].text;
+  }
+  const uint32_t block = host::Read<uint32_t>(kBlockPointer);
+  if (block == 0) {
+    c.Fail(line.line, expected, "no layout block");
+    return;
+  }
+  const uint32_t rect = block + kTableOffset + static_cast<uint32_t>(index - 1) * kRectangleSize;
+  std::vector<int32_t> got;
+  std::string gotText;
+  for (uint32_t i = 0; i < 4; ++i) {
+    got.push_back(host::Read<int32_t>(rect + 4 * i));
+    gotText += (i ? " " : "") + std::to_string(got.back());
+  }
+  c.Expect(got == wanted, line.line, expected, gotText);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -51,6 +82,7 @@ void ExpectFile(Context& c, const ScriptLine& line) {
   const std::string path = c.FolderPath(line.args[0], line.line);
   const std::string expected = ContentArg(c, line, 1);
   const std::optional<std::string> got = ReadWholeFile(path);
+  c.RecordFiles();
   c.Expect(got == expected, line.line, line.args[0].text + " = " + QuotedText(expected),
            got ? QuotedText(*got) : "no file");
 }
@@ -59,6 +91,7 @@ void ExpectNoFile(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 1);
   const std::string path = c.FolderPath(line.args[0], line.line);
   const bool exists = std::filesystem::exists(path);
+  c.RecordFiles();
   c.Expect(!exists, line.line, "no file " + line.args[0].text, "the file exists");
 }
 
@@ -111,11 +144,11 @@ void Dump(Context& c, const ScriptLine& line) {
   out << "  web requests:";
   for (const std::string& target : c.Web().Requests()) out << " " << target;
   out << "\n  unchecked message boxes:\n";
-  for (const auto& box : c.Sim().Os().MessageBoxes()) {
+  for (const auto& box : c.UncheckedMessageBoxes()) {
     out << "    " << QuotedText(box.caption) << " " << QuotedText(box.text) << "\n";
   }
   out << "  unchecked opened pages:\n";
-  for (const std::string& page : c.Sim().Os().OpenedPages())
+  for (const std::string& page : c.UncheckedOpenedPages())
     out << "    " << QuotedText(page) << "\n";
 }
 
@@ -140,6 +173,7 @@ void ExpectFetched(Context& c, const ScriptLine& line) {
 
 void RegisterCheckCommands(CommandTable& table) {
   table.Add("expect-host", &ExpectHost);
+  table.Add("expect-layout", &ExpectLayout);
   table.Add("expect-file", &ExpectFile, Needs::Nothing, Block::WithOneArgument);
   table.Add("expect-no-file", &ExpectNoFile);
   table.Add("expect-debug", &ExpectDebug);

@@ -54,6 +54,17 @@ void StartStatusFetch(const std::shared_ptr<StatusCounts>& counts) {
   counts->running = false;
 }
 
+TooltipPlace PlaceStatusTooltip(int32_t mouseX, int32_t mouseY, int32_t boxWidth,
+                                int32_t screenWidth, int32_t screenHeight) {
+  int32_t left = mouseX - boxWidth - 2;
+  if (left < 10) left = mouseX + 2;
+  int32_t top = mouseY - 20;
+  if (top < 10) top = mouseY + 2;
+  if (left + boxWidth > screenWidth - 10) left = screenWidth - boxWidth - 10;
+  if (top + kStatusTooltipHeight > screenHeight - 10) top = screenHeight - 28;
+  return {std::max(left, 10), std::max(top, 10)};
+}
+
 }  // namespace web
 
 namespace {
@@ -138,15 +149,8 @@ void GUI_TopStatusBar::Draw() {
 
 void GUI_TopStatusBar::DrawTooltip(const std::string& text) const {
   const int32_t boxW = gui::TextWidth(kFont, text) + 8;
-  const int32_t boxH = 18;
-  int32_t left = mouseX_ - boxW - 2;
-  if (left < 10) left = mouseX_ + 2;
-  int32_t top = mouseY_ - 20;
-  if (top < 10) top = mouseY_ + 2;
-  if (left + boxW > ClientWidth - 10) left = ClientWidth - boxW - 10;
-  if (top + boxH > ClientHeight - 10) top = ClientHeight - 28;
-  left = std::max(left, 10);
-  top = std::max(top, 10);
+  const int32_t boxH = web::kStatusTooltipHeight;
+  const auto [left, top] = web::PlaceStatusTooltip(mouseX_, mouseY_, boxW, ClientWidth, ClientHeight);
   HostFillRectRGB(left, top, boxW, boxH, 192, 192, 192);
   gui::Bevel(left, top, boxW, boxH, gui::Grey(0), gui::Grey(0));
   gui::Text(left + 4, top + 4, kFont, gui::Grey(63), text, 0);

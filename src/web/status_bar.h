@@ -18,6 +18,18 @@ namespace web {
 
 inline constexpr uint32_t kStatusRefreshMs = 30000;
 inline constexpr uint32_t kStatusTooltipDelayMs = 500;
+inline constexpr int32_t kStatusTooltipHeight = 18;
+
+// Where the status bar's tooltip box (`boxWidth` wide) goes for the mouse at
+// (mouseX, mouseY): left of and above the pointer, or right of / below it
+// when that would come within 10 pixels of the left / top edge, pulled back
+// from the right and bottom edges, and never within 10 pixels of the left
+// and top edges.
+struct TooltipPlace {
+  int32_t left, top;
+};
+TooltipPlace PlaceStatusTooltip(int32_t mouseX, int32_t mouseY, int32_t boxWidth,
+                                int32_t screenWidth, int32_t screenHeight);
 
 // What a status fetch writes and the bar reads, under one lock so a frame
 // never reads a half-replaced text. Shared by the bar and its workers: a

@@ -257,3 +257,31 @@ TEST_F(HttpTransfer, AWorkerThatCannotStartIsReportedAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+// The status bar's counts are shared between its worker and the frame that
+// draws them: the frame reads them under their lock while the worker fills
+// them (ThreadSanitizer runs this).
+TEST(StatusFetch, TheFrameReadsTheCountsWhileTheWorkerFillsThem) {
+  sim::Simulator simulator;
+  sim::WebServer web;
+  simulator.Library().PointWebAt(web.BaseUrl());
+  web.SetResponse("/api/status.php", {200, "{\"online\":57,\"discord_online\":\"12\"}"});
+  auto counts = std::make_shared<web::StatusCounts>();
+  web::StartStatusFetch(counts);
+  web::StartStatusFetch(counts);  // one fetch at a time: this one is refused
+  std::string seen;
+  for (int frame = 0; frame < 100000; ++frame) {
+    std::lock_guard<std::mutex> guard(counts->lock);
+    seen = counts->players;
+    if (!counts->running) break;
+  }
+  ASSERT_TRUE(simulator.WaitForWorkers());
+  std::lock_guard<std::mutex> guard(counts->lock);
+  EXPECT_EQ(counts->players, "57");
+  EXPECT_EQ(counts->community, "12");
+  EXPECT_EQ(web.Requests().size(), 1u);
+}
+
+}  // namespace
