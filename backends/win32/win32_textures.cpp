@@ -38,7 +38,9 @@ size_t PixelCount(const gui::DecodedImage& image) { return image.pixels.size() /
 
 // ---- DirectDraw 7 ----------------------------------------------------------------
 // An off-screen surface blitted with the magenta source colour key; smooth
-// has no effect. A lost surface is restored and refilled from the file.
+// has no effect. A lost surface is restored and refilled from the pixels
+// decoded once; a surface that cannot hold them (a display mode of another
+// depth) is tried again each frame without decoding again.
 class GUI_TextureDX5 final : public GUI_Texture {
  public:
   using GUI_Texture::GUI_Texture;
@@ -73,15 +75,15 @@ class GUI_TextureDX5 final : public GUI_Texture {
 
  private:
   bool Create() {
-    std::optional<gui::DecodedImage> image = gui::LoadPng(path);
-    if (!image) return false;
+    if (!Decode()) return false;
+    const gui::DecodedImage& image = Picture();
     auto* directDraw = RendererField<IDirectDraw7>(tx::kRendererDirectDrawOffset);
     if (directDraw == nullptr) return false;
     DDSURFACEDESC2 desc{};
     desc.dwSize = sizeof(desc);
     desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.dwWidth = static_cast<DWORD>(image->width);
-    desc.dwHeight = static_cast<DWORD>(image->height);
+    desc.dwWidth = static_cast<DWORD>(image.width);
+    desc.dwHeight = static_cast<DWORD>(image.height);
     desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_VIDEOMEMORY;
     IDirectDrawSurface7* created = nullptr;
     HRESULT result = directDraw->CreateSurface(&desc, &created, nullptr);
@@ -93,17 +95,13 @@ class GUI_TextureDX5 final : public GUI_Texture {
     DDCOLORKEY key{tx::kColourKey, tx::kColourKey};
     created->SetColorKey(DDCKEY_SRCBLT, &key);
     surface_ = created;
-    filled_ = Fill(std::move(*image));
+    filled_ = Fill();
     return filled_;
   }
 
-  // Decodes the file again and copies it into the surface.
+  // Copies the decoded pixels, colour-keyed, into the surface.
   bool Fill() {
-    std::optional<gui::DecodedImage> image = gui::LoadPng(path);
-    return image && Fill(std::move(*image));
-  }
-
-  bool Fill(gui::DecodedImage image) {
+    gui::DecodedImage image = Picture();
     tx::ToColourKeyPixels(image.pixels.data(), PixelCount(image));
     DDSURFACEDESC2 desc{};
     desc.dwSize = sizeof(desc);
@@ -138,6 +136,8 @@ class GUI_TextureOGL final : public GUI_Texture {
     if (renderer == 0) return;
     win32::CallThiscall<void>(win32::VirtualSlot(renderer, tx::kRendererPrepareSurfaceSlot),
                               renderer, surface);
+    // The host draws on after us with its own texture state.
+    const GlTextureState hostState = SaveGlTextureState();
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, name_);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -149,25 +149,45 @@ class GUI_TextureOGL final : public GUI_Texture {
     }
     glEnd();
     glDisable(GL_BLEND);
+    RestoreGlTextureState(hostState);
   }
 
  private:
+  struct GlTextureState {
+    GLboolean enabled;
+    GLint bound;
+  };
+  static GlTextureState SaveGlTextureState() {
+    GlTextureState state{glIsEnabled(GL_TEXTURE_2D), 0};
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &state.bound);
+    return state;
+  }
+  static void RestoreGlTextureState(const GlTextureState& state) {
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(state.bound));
+    if (state.enabled == GL_FALSE) glDisable(GL_TEXTURE_2D);
+  }
+
   bool Upload(uint8_t smooth) {
-    std::optional<gui::DecodedImage> image = gui::LoadPng(path);
-    if (!image) return false;
+    if (!Decode()) return false;
+    gui::DecodedImage image = Picture();
+    const GlTextureState hostState = SaveGlTextureState();
     glEnable(GL_TEXTURE_2D);
     GLuint name = 0;
     glGenTextures(1, &name);
-    if (name == 0) return false;
+    if (name == 0) {
+      RestoreGlTextureState(hostState);
+      return false;
+    }
     glBindTexture(GL_TEXTURE_2D, name);
     const auto filter = static_cast<GLint>(tx::GlFilter(smooth));
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    tx::ToOpenGlPixels(image->pixels.data(), PixelCount(*image));
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image->width, image->height, 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, image->pixels.data());
+    tx::ToOpenGlPixels(image.pixels.data(), PixelCount(image));
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, image.pixels.data());
+    RestoreGlTextureState(hostState);
     name_ = name;
     return true;
   }
@@ -211,23 +231,24 @@ class GUI_TextureDX9 final : public GUI_Texture {
 
  private:
   bool Upload(IDirect3DDevice9* device) {
-    std::optional<gui::DecodedImage> image = gui::LoadPng(path);
-    if (!image) return false;
+    if (!Decode()) return false;
+    gui::DecodedImage image = Picture();
     IDirect3DTexture9* created = nullptr;
-    if (FAILED(device->CreateTexture(static_cast<UINT>(image->width),
-                                     static_cast<UINT>(image->height), 1, 0, D3DFMT_A8R8G8B8,
+    if (FAILED(device->CreateTexture(static_cast<UINT>(image.width),
+                                     static_cast<UINT>(image.height), 1, 0, D3DFMT_A8R8G8B8,
                                      D3DPOOL_MANAGED, &created, nullptr)) ||
         created == nullptr) {
       return false;
     }
+    // A managed texture is locked plainly: discarding is for dynamic ones.
     D3DLOCKED_RECT locked{};
-    if (FAILED(created->LockRect(0, &locked, nullptr, D3DLOCK_DISCARD))) {
+    if (FAILED(created->LockRect(0, &locked, nullptr, 0))) {
       created->Release();
       return false;
     }
-    tx::ClearNonOpaquePixels(image->pixels.data(), PixelCount(*image));
+    tx::ClearNonOpaquePixels(image.pixels.data(), PixelCount(image));
     const bool copied = tx::CopyRows(static_cast<uint8_t*>(locked.pBits), locked.Pitch,
-                                     image->pixels.data(), image->width, image->height);
+                                     image.pixels.data(), image.width, image.height);
     created->UnlockRect(0);
     if (!copied) {
       created->Release();

@@ -17,9 +17,8 @@ class SimTexture final : public GUI_Texture {
   void Draw(int32_t surface, uint8_t smooth, int32_t x, int32_t y, int32_t w,
             int32_t h) override {
     if (picture_ == nullptr) {
-      std::optional<gui::DecodedImage> image = gui::LoadPng(path);
-      if (!image) return;  // drawn as nothing; the next frame tries again
-      picture_ = std::make_shared<const DrawnPicture>(ShownPicture(kind_, std::move(*image)));
+      if (!Decode()) return;  // drawn as nothing
+      picture_ = std::make_shared<const DrawnPicture>(ShownPicture(kind_, Picture()));
     }
     // Recorded with whichever simulated host is running now.
     SimHost* host = LinkedHost();

@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "gui/texture/png_image.h"
+#include "features/store/image_cache.h"
+#include "features/store/state.h"
 #include "gui/texture/texture.h"
 #include "gui/texture/texture_pixels.h"
 #include "host/host_memory.h"
@@ -154,6 +156,20 @@ TEST(LoadPng, FilesThatDoNotDecodeGiveNothing) {
   for (const auto& [name, bytes] : cases) {
     EXPECT_FALSE(gui::DecodePng(bytes).has_value()) << name;
   }
+}
+
+// Pictures wider or taller than the largest the store could want are
+// refused from their header; up to that size they decode.
+TEST(LoadPng, PicturesBeyondTheLargestSideAreRefused) {
+  const auto grey = [](uint32_t width, uint32_t height) {
+    return WritePng({.width = width, .height = height, .colorType = PNG_COLOR_TYPE_GRAY,
+                     .rows = std::vector<Bytes>(height, Bytes(width, 7))});
+  };
+  constexpr uint32_t kSide = gui::kMaxTextureSide;
+  EXPECT_TRUE(gui::DecodePng(grey(kSide, 1)).has_value());
+  EXPECT_TRUE(gui::DecodePng(grey(1, kSide)).has_value());
+  EXPECT_FALSE(gui::DecodePng(grey(kSide + 1, 1)).has_value());
+  EXPECT_FALSE(gui::DecodePng(grey(1, kSide + 1)).has_value());
 }
 
 // No PNG reaches the four-channel check through the texture transforms, so
@@ -294,22 +310,38 @@ TEST_F(SimTextures, CreateTextureFollowsTheRendererKind) {
   }
 }
 
-TEST_F(SimTextures, DecodesOnceAndRetriesAFailedDecodeOnTheNextDraw) {
+TEST_F(SimTextures, DecodesOnceInItsLife) {
   const std::string path = simulator.folders().data + "/late.png";
-  const std::unique_ptr<GUI_Texture> texture = gui::CreateTexture(path);
-  texture->Draw(1, 0, 5, 6, 7, 8);
-  EXPECT_TRUE(simulator.Host().Draws().empty());  // no file yet: nothing drawn
-
+  const std::unique_ptr<GUI_Texture> missing = gui::CreateTexture(path);
+  missing->Draw(1, 0, 5, 6, 7, 8);
   DataFile("late.png", SmallRgb());
-  texture->Draw(1, 1, 10, 20, 30, 40);
+  missing->Draw(1, 0, 5, 6, 7, 8);  // a failed decode is not repeated every frame
+  EXPECT_TRUE(simulator.Host().Draws().empty());
+
+  const std::unique_ptr<GUI_Texture> texture = gui::CreateTexture(path);
+  ASSERT_TRUE(texture->Decode());
   std::filesystem::remove(path);
-  texture->Draw(1, 0, 0, 0, 2, 1);  // the uploaded pixels need the file no more
+  texture->Draw(1, 1, 10, 20, 30, 40);  // the decoded pixels need the file no more
+  texture->Draw(1, 0, 0, 0, 2, 1);
   const auto& draws = simulator.Host().Draws();
   ASSERT_EQ(draws.size(), 2u);
   EXPECT_EQ(draws[0].name, "Texture");
   EXPECT_EQ(draws[0].text, path);
   EXPECT_EQ(draws[0].args, (std::vector<int32_t>{1, 1, 10, 20, 30, 40, 0}));
   EXPECT_EQ(draws[0].picture, draws[1].picture);
+}
+
+// The store decodes a picture once to know whether to show it; the texture
+// draws those pixels, without reading the file again.
+TEST_F(SimTextures, TheStoreDecodesEachPictureOnce) {
+  DataFile("offer.png", SmallRgb());
+  store::StoreImage image;
+  image.path = simulator.folders().data + "/offer.png";
+  store::ReloadTexture(image);
+  ASSERT_NE(image.texture, nullptr);
+  std::filesystem::remove(image.path);
+  image.texture->Draw(1, 0, 1, 2, 3, 4);
+  EXPECT_EQ(simulator.Host().Draws().size(), 1u);
 }
 
 TEST_F(SimTextures, EachKindShowsWhatItsInterfaceWould) {

@@ -126,10 +126,11 @@ void OnImageReady(uint32_t identifier) {
 
 void ReloadTexture(StoreImage& image) {
   image.texture.reset();
-  // The texture decodes again when first drawn; this decode only decides
-  // whether there is a picture to draw at all.
-  if (image.path.empty() || !gui::LoadPng(image.path)) return;
-  image.texture = gui::CreateTexture(image.path);
+  if (image.path.empty()) return;
+  // Decoded once here, to know whether there is a picture to draw at all;
+  // the texture keeps the pixels for its first draw.
+  std::unique_ptr<GUI_Texture> texture = gui::CreateTexture(image.path);
+  if (texture != nullptr && texture->Decode()) image.texture = std::move(texture);
 }
 
 size_t RegisteredImageCount() { return Current().registry.size(); }

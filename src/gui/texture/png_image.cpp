@@ -115,6 +115,7 @@ std::optional<DecodedImage> DecodePngWith(std::string_view bytes, PngTransformRe
   MemorySource source{reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), 0};
   Layout layout;
   if (!ReadLayout(session.png(), session.info(), &source, request, &layout)) return std::nullopt;
+  if (layout.width > kMaxTextureSide || layout.height > kMaxTextureSide) return std::nullopt;
 
   // Four 8-bit channels, rows exactly 4 x width bytes: the only layout the
   // buffer below is sized for.

@@ -27,6 +27,12 @@ struct DecodedImage {
 // byte count of a 32-bit process, before a single row is read.
 inline constexpr uint64_t kMaxDecodedBytes = uint64_t{256} << 20;
 
+// The widest and tallest picture decoded. The store draws its pictures at 64
+// pixels at most; a larger file would cost the host's frame its time for
+// nothing (a 6000 x 6000 picture takes seconds), so it is refused from its
+// header, before any row is decoded, like a file that does not decode.
+inline constexpr uint32_t kMaxTextureSide = 1024;
+
 // Reads the PNG file at `path` (through the platform's file service, so the
 // host's '\' paths work everywhere) and decodes it. Nothing when the file
 // cannot be read or does not decode to four 8-bit channels.

@@ -2,6 +2,14 @@
 
 #include "host/host_memory.h"
 
+bool GUI_Texture::Decode() {
+  if (!decoded_) {
+    picture_ = gui::LoadPng(path);
+    decoded_ = true;
+  }
+  return picture_.has_value();
+}
+
 namespace gui {
 namespace {
 TextureFactory installedFactory = nullptr;

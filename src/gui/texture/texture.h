@@ -3,9 +3,13 @@
 // moment: DirectDraw 7, OpenGL or Direct3D 9.
 //
 // A texture is one PNG file. Nothing is read until the texture is first
-// drawn; then the file is decoded and uploaded once, and every later frame
-// draws it as one scaled rectangle. Alpha is binary: a pixel whose alpha is
-// not 255 is fully transparent, every other one fully opaque.
+// decoded (by its owner, to know whether there is a picture at all, or by
+// its first draw); the file is decoded once in the texture's life, and the
+// pixels are kept for uploading again (a lost DirectDraw surface). A file
+// that does not decode, or a picture larger than kMaxTextureSide either way,
+// is never decoded again: the texture draws nothing. Every later frame draws
+// it as one scaled rectangle. Alpha is binary: a pixel whose alpha is not
+// 255 is fully transparent, every other one fully opaque.
 //
 // The variants for the three interfaces exist only in the DLL; the simulator
 // has one of its own. Each installs its factory with SetTextureFactory.
@@ -13,7 +17,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "gui/texture/png_image.h"
 
 class GUI_Texture {
  public:
@@ -30,7 +37,19 @@ class GUI_Texture {
                     int32_t h) = 0;
   virtual ~GUI_Texture() = default;
 
+  // Decodes the file on the first call; every call answers whether it
+  // decoded. Main thread.
+  bool Decode();
+
   std::string path;  // the PNG file
+
+ protected:
+  // The decoded picture. REQUIRES: Decode() answered true.
+  const gui::DecodedImage& Picture() const { return *picture_; }
+
+ private:
+  bool decoded_ = false;  // Decode ran: picture_ holds its result
+  std::optional<gui::DecodedImage> picture_;
 };
 
 namespace gui {
