@@ -1,14 +1,21 @@
 // Expectations about what the user sees (texts, windows) and pictures of the
 // last frame.
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 
+#include "host/host_memory.h"
 #include "sim/scenario/command_table.h"
 #include "sim/scenario/fields.h"
+#include "sim/scenario/picture_files.h"
 #include "sim/scenario/screen_queries.h"
 
 namespace sim::scenario {
 namespace {
+
+// The host variable that names the renderer kind in use (0 DirectDraw, 1
+// OpenGL, 2 Direct3D 9).
+constexpr uint32_t kRendererKindVariable = 0x79DA6C;
 
 std::string Joined(const std::vector<TextSeen>& texts) {
   std::string out;
@@ -37,40 +44,65 @@ void ExpectText(Context& c, const ScriptLine& line) {
 }
 
 // The pictures (textures) the last frame drew: `expect-picture "NAME" N`
-// counts those whose file is NAME; `expect-picture "NAME" X Y W H` asks for
-// one drawn into that rectangle.
+// counts those that show a file named NAME (one of the scenario's files of
+// that name as it is now, as the host's renderer kind shows it);
+// `expect-picture "NAME" X Y W H` asks for one drawn into that rectangle.
+// `expect-picture file FIXTURE ...` does the same for the file FIXTURE
+// beside the scenario. A picture replaced on disk no longer counts until the
+// draw shows the new pixels.
 void ExpectPicture(Context& c, const ScriptLine& line) {
-  if (line.args.size() != 2) RequireArgs(line, 5, 5);
-  const std::string& name = StringArg(line, 0).text;
+  const bool fixture = !line.args.empty() && line.args[0].kind == Token::Kind::Word &&
+                       line.args[0].text == "file";
+  const size_t first = fixture ? 1 : 0;  // the argument after the picture's name
+  if (line.args.size() != first + 2) RequireArgs(line, first + 5, first + 5);
+  const std::string& name = StringArg(line, first).text;
+  const Folders& folders = c.Sim().folders();
+  const uint32_t kind = host::Read<uint32_t>(kRendererKindVariable);
+  std::vector<DrawnPicture> shown;
+  const std::vector<std::string> files =
+      fixture ? std::vector<std::string>{c.ScenarioRelativePath(line.args[first], line.line)}
+              : FilesNamed({folders.user, folders.data, folders.appdata}, name);
+  for (const std::string& file : files) {
+    if (std::optional<DrawnPicture> picture = ShownPictureOfFile(file, kind)) {
+      shown.push_back(std::move(*picture));
+    }
+  }
   std::vector<std::vector<int32_t>> places;
   std::string seen;
   for (const DrawCall& call : c.Sim().Host().Draws()) {
-    if (call.name != kTextureDraw || call.args.size() < 6) continue;
-    // The library builds its paths the Windows way.
-    const std::string file = call.text.substr(call.text.find_last_of("/\\") + 1);
+    if (call.name != kTextureDraw || call.args.size() < 6 || call.picture == nullptr) continue;
+    const DrawnPicture drawn = Normalized(*call.picture);
+    const bool showsName = std::any_of(shown.begin(), shown.end(), [&](const DrawnPicture& p) {
+      return p.width == drawn.width && p.height == drawn.height && p.rgba == drawn.rgba;
+    });
     const std::string rect = std::to_string(call.args[2]) + " " + std::to_string(call.args[3]) +
                              " " + std::to_string(call.args[4]) + " " +
                              std::to_string(call.args[5]);
-    seen += (seen.empty() ? "" : ", ") + QuotedText(file) + " at " + rect;
-    if (file == name) places.push_back({call.args[2], call.args[3], call.args[4], call.args[5]});
+    seen += (seen.empty() ? "" : ", ") +
+            (showsName ? QuotedText(name) : "a picture " + std::to_string(drawn.width) + "x" +
+                                                 std::to_string(drawn.height)) +
+            " at " + rect;
+    if (showsName) places.push_back({call.args[2], call.args[3], call.args[4], call.args[5]});
   }
   if (seen.empty()) seen = "no picture";
-  if (line.args.size() == 2) {
-    const auto expected = static_cast<size_t>(ParseInteger(line.args[1], line.line, 0, INT32_MAX));
+  if (line.args.size() == first + 2) {
+    const auto expected =
+        static_cast<size_t>(ParseInteger(line.args[first + 1], line.line, 0, INT32_MAX));
     c.Expect(places.size() == expected, line.line,
              QuotedText(name) + " drawn " + std::to_string(expected) + " times", seen);
     return;
   }
   std::vector<int32_t> wanted;
-  for (size_t i = 1; i < 5; ++i) {
+  for (size_t i = first + 1; i < first + 5; ++i) {
     wanted.push_back(
         static_cast<int32_t>(ParseInteger(line.args[i], line.line, INT32_MIN, INT32_MAX)));
   }
   bool found = false;
   for (const auto& place : places) found = found || place == wanted;
   c.Expect(found, line.line,
-           QuotedText(name) + " drawn at " + line.args[1].text + " " + line.args[2].text + " " +
-               line.args[3].text + " " + line.args[4].text,
+           QuotedText(name) + " drawn at " + line.args[first + 1].text + " " +
+               line.args[first + 2].text + " " + line.args[first + 3].text + " " +
+               line.args[first + 4].text,
            seen);
 }
 
