@@ -1,0 +1,94 @@
+# quorlan-host32: the simulated host as a static i686 Linux program that
+# loads the real quorlan.dll with its own PE loader (sim/dll_host/pe) and
+# answers the DLL's imports with the Win32 layer (sim/dll_host/win32). It
+# links no .cpp of src/ and nothing of backends/: the library is reached only
+# by executing its machine code. Included from CMakeLists.txt for
+# QUORLAN_TARGET=host32 (preset host32, toolchain cmake/i686-linux.cmake).
+
+# The core is declared before the target switch; nothing here links it, so
+# keep it out of the default build.
+set_target_properties(quorlan_core PROPERTIES EXCLUDE_FROM_ALL TRUE)
+
+# ---- third-party libraries, built or taken for i686 Linux -------------------
+# zlib: Debian's zlib1g-dev:i386 (scripts/setup adds the architecture). Its
+# headers sit in /usr/include next to the 64-bit system's, which the cross
+# compiler must not search as a whole, so only zlib's two are copied out.
+set(QUORLAN_HOST32_ZLIB_INCLUDE "${CMAKE_BINARY_DIR}/zlib_i386")
+foreach(header zlib.h zconf.h)
+  if(NOT EXISTS "/usr/include/${header}")
+    message(FATAL_ERROR "/usr/include/${header} not found: run scripts/setup first")
+  endif()
+  configure_file("/usr/include/${header}" "${QUORLAN_HOST32_ZLIB_INCLUDE}/${header}" COPYONLY)
+endforeach()
+if(NOT EXISTS /usr/lib/i386-linux-gnu/libz.a)
+  message(FATAL_ERROR "/usr/lib/i386-linux-gnu/libz.a not found: run scripts/setup first")
+endif()
+# find_package(ZLIB) in libpng_from_source.cmake takes these as found.
+set(ZLIB_INCLUDE_DIR "${QUORLAN_HOST32_ZLIB_INCLUDE}" CACHE PATH "zlib headers for i686 Linux" FORCE)
+set(ZLIB_LIBRARY /usr/lib/i386-linux-gnu/libz.a CACHE FILEPATH "zlib for i686 Linux" FORCE)
+
+# libpng: the same sources as the DLL's, compiled for this target.
+include(cmake/libpng_from_source.cmake)
+
+# cpp-httplib: the full single header of Debian's source package (the
+# installed header is split for Debian's shared build), without TLS or
+# compression.
+file(GLOB QUORLAN_HTTPLIB_DIR LIST_DIRECTORIES true "${CMAKE_SOURCE_DIR}/third_party/cpp-httplib-*")
+list(FILTER QUORLAN_HTTPLIB_DIR EXCLUDE REGEX "\\.(tar|dsc)")
+if(NOT QUORLAN_HTTPLIB_DIR OR NOT EXISTS "${QUORLAN_HTTPLIB_DIR}/httplib.h")
+  message(FATAL_ERROR "cpp-httplib sources not found in third_party/: run scripts/setup first")
+endif()
+add_library(host32_httplib INTERFACE)
+target_include_directories(host32_httplib INTERFACE "${QUORLAN_HTTPLIB_DIR}")
+
+# ---- the program ---------------------------------------------------------------
+# Host-side simulator files (sim/*.cpp outside dll_host/) that quorlan-host32
+# shares with quorlan-sim: the scenario runner, the simulated host, the
+# address space, ... Filled in as the host side is moved over.
+set(QUORLAN_HOST32_HOST_SOURCES)
+
+file(GLOB_RECURSE QUORLAN_HOST32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sim/dll_host/*.cpp)
+# Test programs (each with its own main) live in tests/ folders.
+list(FILTER QUORLAN_HOST32_SOURCES EXCLUDE REGEX "/sim/dll_host/(.*/)?tests/")
+# The PE loader is sim/dll_host/pe/; loader/ is a second one that defines the
+# same symbols (LoadedDll, EnterLibraryThread, ...) and must not be linked with it.
+list(FILTER QUORLAN_HOST32_SOURCES EXCLUDE REGEX "/sim/dll_host/loader/")
+file(GLOB QUORLAN_HOST32_OS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sim/os/*.cpp)
+
+add_executable(quorlan-host32 ${QUORLAN_HOST32_SOURCES} ${QUORLAN_HOST32_OS_SOURCES}
+               ${QUORLAN_HOST32_HOST_SOURCES})
+# "sim/..." from the root; header-only constants of src/ (host/host_memory.h).
+target_include_directories(quorlan-host32 PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)
+# DLL code calls the Win32 layer with a stack aligned to 4 bytes only (the
+# Windows i686 convention), while GCC assumes 16 on i386 Linux: every
+# function realigns for itself where it needs more.
+target_compile_options(quorlan-host32 PRIVATE -mincoming-stack-boundary=2
+                       -Wall -Wextra -Wno-unused-parameter)
+# The operator's addresses, which the host routes to a scenario's server:
+# the cache values when set, otherwise the defaults of src/web/endpoints.cpp
+# (the DLL's own), which the two must match.
+set(QUORLAN_HOST32_SITE_URL "http://quorlan.net")
+set(QUORLAN_HOST32_COMMUNITY_URL "https://discord.gg/quorlan")
+if(QUORLAN_SITE_URL)
+  set(QUORLAN_HOST32_SITE_URL "${QUORLAN_SITE_URL}")
+endif()
+if(QUORLAN_COMMUNITY_URL)
+  set(QUORLAN_HOST32_COMMUNITY_URL "${QUORLAN_COMMUNITY_URL}")
+endif()
+target_compile_definitions(quorlan-host32 PRIVATE QUORLAN_SITE_URL="${QUORLAN_HOST32_SITE_URL}"
+                           QUORLAN_COMMUNITY_URL="${QUORLAN_HOST32_COMMUNITY_URL}")
+target_link_libraries(quorlan-host32 PRIVATE png_static host32_httplib)
+# Fully static: qemu-i386 runs it without an i386 sysroot. --gc-sections
+# drops what no path from main reaches.
+target_compile_options(quorlan-host32 PRIVATE -ffunction-sections -fdata-sections)
+target_link_options(quorlan-host32 PRIVATE -static -pthread -Wl,--gc-sections)
+
+# ---- tests -------------------------------------------------------------------------
+enable_testing()
+# The loader refuses files that are not a 32-bit x86 PE DLL with one line
+# naming the file and the fault, and never crashes on them.
+add_test(NAME host32.loader_refuses_bad_files
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/host32/loader_refuses_bad_files.sh
+                 $<TARGET_FILE:quorlan-host32> ${CMAKE_SOURCE_DIR}/build/win32/quorlan.dll
+                 ${CMAKE_BINARY_DIR}/loader_bad_files)
+set_tests_properties(host32.loader_refuses_bad_files PROPERTIES SKIP_RETURN_CODE 77)
