@@ -14,7 +14,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"run", &sim::RunCommand, "run FILE.scn... [--shots DIR]   play scenarios"},
+    {"run", &sim::RunCommand, "run FILE.scn... [--shots DIR] [--record FILE]   play scenarios"},
     {"patch-dump", &sim::PatchDumpCommand, "patch-dump [--no-sse2]         print the patch table as written"},
     {"appearance", &sim::AppearanceCommand, "appearance FILE [--category C --id N]   check a data file"},
     {"png", &sim::PngCommand, "png FILE [--raw OUT]            decode a picture as textures do"},

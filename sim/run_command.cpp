@@ -1,15 +1,18 @@
-// quorlan-sim run FILE.scn... [--shots DIR]
+// quorlan-sim run FILE.scn... [--shots DIR] [--record FILE]
 //
 // Every file runs in a child process of its own: the core keeps its state
 // in process-wide variables (it is one DLL in one host), so only a new
 // process gives each scenario the fresh simulator it expects. The parent
 // never attaches the library; it collects each child's counts through a
-// pipe and prints the closing line.
+// pipe and prints the closing line. With --record the parent empties the
+// record file and each child appends its file's block, in the order of the
+// files.
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -29,7 +32,8 @@ struct WireResult {
   int32_t passed, failed, outcome;
 };
 
-FileResult RunInChild(const std::string& file, const scenario::RunOptions& options) {
+FileResult RunInChild(const std::string& file, scenario::RunOptions options,
+                      const std::string& recordFile) {
   int channel[2];
   if (::pipe(channel) != 0) {
     std::cout << file << ": cannot create a pipe\n";
@@ -46,6 +50,11 @@ FileResult RunInChild(const std::string& file, const scenario::RunOptions& optio
   if (child == 0) {
     ::close(channel[0]);
     FileResult result;
+    std::ofstream record;
+    if (!recordFile.empty()) {
+      record.open(recordFile, std::ios::binary | std::ios::app);
+      options.record = &record;
+    }
     try {
       result = scenario::RunScenarioFile(file, options, std::cout);
     } catch (const std::exception& e) {
@@ -53,6 +62,10 @@ FileResult RunInChild(const std::string& file, const scenario::RunOptions& optio
       result = {0, 0, Outcome::Unreadable};
     }
     std::cout.flush();
+    if (record.is_open() && !record.flush()) {
+      std::cout << recordFile << ": cannot write the record\n";
+      result.outcome = Outcome::Unreadable;
+    }
     const WireResult wire{result.passed, result.failed, static_cast<int32_t>(result.outcome)};
     const bool written = ::write(channel[1], &wire, sizeof(wire)) == sizeof(wire);
     // _exit: the child must not run the parent's exit handlers twice.
@@ -83,7 +96,7 @@ FileResult RunInChild(const std::string& file, const scenario::RunOptions& optio
 }
 
 int Usage() {
-  std::cerr << "usage: quorlan-sim run FILE.scn... [--shots DIR]\n";
+  std::cerr << "usage: quorlan-sim run FILE.scn... [--shots DIR] [--record FILE]\n";
   return 2;
 }
 
@@ -92,10 +105,14 @@ int Usage() {
 int RunCommand(int argc, char** argv) {
   scenario::RunOptions options;
   std::vector<std::string> files;
+  std::string recordFile;
   for (int i = 0; i < argc; ++i) {
     if (std::strcmp(argv[i], "--shots") == 0) {
       if (++i == argc) return Usage();
       options.shotsFolder = argv[i];
+    } else if (std::strcmp(argv[i], "--record") == 0) {
+      if (++i == argc) return Usage();
+      recordFile = argv[i];
     } else if (std::strcmp(argv[i], "--dll") == 0) {
       if (++i == argc) return Usage();
       if (!UseLibraryFile(argv[i])) {
@@ -107,11 +124,15 @@ int RunCommand(int argc, char** argv) {
     }
   }
   if (files.empty()) return Usage();
+  if (!recordFile.empty() && !std::ofstream(recordFile, std::ios::binary | std::ios::trunc)) {
+    std::cerr << "--record: cannot write " << recordFile << "\n";
+    return 2;
+  }
 
   int passed = 0, failed = 0;
   Outcome worst = Outcome::Passed;
   for (const std::string& file : files) {
-    const FileResult result = RunInChild(file, options);
+    const FileResult result = RunInChild(file, options, recordFile);
     passed += result.passed;
     failed += result.failed;
     if (static_cast<int>(result.outcome) > static_cast<int>(worst)) worst = result.outcome;

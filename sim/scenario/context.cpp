@@ -2,6 +2,7 @@
 
 #include "sim/scenario/screen_queries.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "sim/scenario/fields.h"
@@ -22,6 +23,20 @@ bool EscapesFolder(const std::string& relative) {
   return false;
 }
 
+// The items of `sink` after the first `checked`.
+template <typename T>
+std::vector<T> After(const std::vector<T>& sink, size_t checked) {
+  if (checked >= sink.size()) return {};
+  return {sink.begin() + static_cast<std::ptrdiff_t>(checked), sink.end()};
+}
+
+// The oldest item of `sink` after the first `checked`, which it counts.
+template <typename T>
+std::optional<T> Next(const std::vector<T>& sink, size_t& checked) {
+  if (checked >= sink.size()) return std::nullopt;
+  return sink[checked++];
+}
+
 }  // namespace
 
 Context::Context(const std::string& file, const RunOptions& options, std::ostream& out)
@@ -29,9 +44,17 @@ Context::Context(const std::string& file, const RunOptions& options, std::ostrea
   simulator_ = std::make_unique<Simulator>();
   web_ = std::make_unique<WebServer>();
   web::UseEndpointsBelow(web_->BaseUrl());
+  if (options_.record == nullptr) return;
+  const Folders& folders = simulator_->folders();
+  record_ = std::make_unique<record::ScenarioRecord>(
+      *options_.record, file_, web_->BaseUrl(),
+      std::vector<record::RecordedFolder>{
+          {"user", folders.user}, {"data", folders.data}, {"appdata", folders.appdata}});
+  simulator_->afterFrame = [this](const std::vector<DrawCall>& draws) { record_->Frame(draws); };
 }
 
 Context::~Context() {
+  simulator_->afterFrame = nullptr;
   // The library's workers may still use the web server: the simulator (which
   // waits for them) goes first.
   simulator_.reset();
@@ -66,17 +89,9 @@ void Context::Expect(bool ok, int line, const std::string& expected, const std::
   }
 }
 
-std::optional<Packet> Context::TakeSent() {
-  const std::vector<Packet>& sent = simulator_->Host().Sent();
-  if (sentChecked_ >= sent.size()) return std::nullopt;
-  return sent[sentChecked_++];
-}
+std::optional<Packet> Context::TakeSent() { return Next(simulator_->Host().Sent(), sentChecked_); }
 
-std::vector<Packet> Context::UncheckedSent() {
-  const std::vector<Packet>& sent = simulator_->Host().Sent();
-  if (sentChecked_ >= sent.size()) return {};
-  return {sent.begin() + static_cast<std::ptrdiff_t>(sentChecked_), sent.end()};
-}
+std::vector<Packet> Context::UncheckedSent() { return After(simulator_->Host().Sent(), sentChecked_); }
 
 void Context::ClearSent() { sentChecked_ = simulator_->Host().Sent().size(); }
 
@@ -88,27 +103,102 @@ void Context::CollectDebugOutput() {
 
 std::optional<std::string> Context::TakeDebugLine() {
   CollectDebugOutput();
-  if (debugLines_.empty()) return std::nullopt;
-  std::string line = std::move(debugLines_.front());
-  debugLines_.pop_front();
-  return line;
+  return Next(debugLines_, debugLinesChecked_);
 }
 
 std::vector<std::string> Context::UncheckedDebugLines() {
   CollectDebugOutput();
-  return {debugLines_.begin(), debugLines_.end()};
+  return After(debugLines_, debugLinesChecked_);
+}
+
+std::optional<Os::MessageBoxShown> Context::TakeMessageBox() {
+  return Next(simulator_->Os().MessageBoxes(), messageBoxesChecked_);
+}
+
+std::vector<Os::MessageBoxShown> Context::UncheckedMessageBoxes() {
+  return After(simulator_->Os().MessageBoxes(), messageBoxesChecked_);
+}
+
+std::optional<std::string> Context::TakeOpenedPage() {
+  return Next(simulator_->Os().OpenedPages(), openedPagesChecked_);
+}
+
+std::vector<std::string> Context::UncheckedOpenedPages() {
+  return After(simulator_->Os().OpenedPages(), openedPagesChecked_);
+}
+
+std::string Context::TakeHostCharacters() {
+  const std::string& all = simulator_->HostCharacters();
+  const size_t from = std::min(hostCharactersChecked_, all.size());
+  hostCharactersChecked_ = all.size();
+  return all.substr(from);
+}
+
+std::vector<std::pair<uint8_t, bool>> Context::TakeSyntheticKeys() {
+  const auto& all = simulator_->Os().SyntheticKeys();
+  std::vector<std::pair<uint8_t, bool>> keys = After(all, keysChecked_);
+  keysChecked_ = all.size();
+  return keys;
+}
+
+// ---- the record ----------------------------------------------------------------------
+
+record::HostSinks Context::Sinks() {
+  CollectDebugOutput();
+  SimHost& host = simulator_->Host();
+  sim::Os& os = simulator_->Os();
+  return {.sent = host.Sent(),
+          .hostCalls = host.HostCalls(),
+          .debugLines = debugLines_,
+          .messageBoxes = os.MessageBoxes(),
+          .openedPages = os.OpenedPages(),
+          .windowMessages = simulator_->HostWindowMessages(),
+          .hostCharacters = simulator_->HostCharacters(),
+          .keys = os.SyntheticKeys(),
+          .exited = os.Exited(),
+          .exitCode = os.ExitCode()};
+}
+
+void Context::BeginRecordLine(const ScriptLine& line) {
+  if (record_) record_->BeginLine(line.line, line.command);
+}
+
+void Context::EndRecordLine() {
+  if (record_) record_->EndLine(Sinks());
+}
+
+void Context::EndRecord() {
+  if (!record_) return;
+  // What the workers did belongs to the end of the block, after them.
+  simulator_->WaitForWorkers();
+  record_->ListUrls(simulator_->Os().UrlsOpened());
+  record_->End(Sinks());
+}
+
+void Context::RecordMemory(uint32_t address, int width, uint32_t value) {
+  if (record_) record_->Memory(address, width, value);
+}
+
+void Context::RecordHostOpcodes(const std::vector<int>& opcodes) {
+  if (record_) record_->HostOpcodes(opcodes);
+}
+
+void Context::RecordFiles() {
+  if (record_) record_->ListFiles();
+}
+
+void Context::RecordWorkersEnded() {
+  if (!record_) return;
+  record_->ListFiles();
+  record_->ListUrls(simulator_->Os().UrlsOpened());
 }
 
 std::optional<std::string> Context::TakeHostCall() {
-  const std::vector<std::string>& calls = simulator_->Host().HostCalls();
-  if (hostCallsChecked_ >= calls.size()) return std::nullopt;
-  return calls[hostCallsChecked_++];
+  return Next(simulator_->Host().HostCalls(), hostCallsChecked_);
 }
 
 std::vector<std::string> Context::UncheckedHostCalls() {
-  const std::vector<std::string>& calls = simulator_->Host().HostCalls();
-  if (hostCallsChecked_ >= calls.size()) return {};
-  return {calls.begin() + static_cast<std::ptrdiff_t>(hostCallsChecked_), calls.end()};
+  return After(simulator_->Host().HostCalls(), hostCallsChecked_);
 }
 
 std::vector<std::string> Context::TextsDrawn() {

@@ -1,17 +1,23 @@
 // What a scenario's commands share while one file runs: its simulator and
-// web server, the expectation counts, and the cursors over what the library
+// web server, the expectation counts, the cursors over what the library
 // did that no expectation has checked yet (packets, debugger lines, host
-// calls).
+// calls, message boxes, pages, host characters, synthetic keys), and the
+// record when the run writes one.
+//
+// Expectations never take anything out of the host's sinks: they move
+// their cursors, so the record (which keeps cursors of its own) still sees
+// every item once.
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "sim/record/scenario_record.h"
 #include "sim/scenario/script.h"
 #include "sim/simulator.h"
 #include "sim/web_server.h"
@@ -20,6 +26,9 @@ namespace sim::scenario {
 
 struct RunOptions {
   std::string shotsFolder = ".";
+  // Where the file's block of the record goes (docs/scenarios.md, "The
+  // record"); none when null. Must outlive the run.
+  std::ostream* record = nullptr;
 };
 
 class Context {
@@ -54,7 +63,29 @@ class Context {
   std::vector<std::string> UncheckedDebugLines();
   std::optional<std::string> TakeHostCall();
   std::vector<std::string> UncheckedHostCalls();
+  std::optional<Os::MessageBoxShown> TakeMessageBox();
+  std::vector<Os::MessageBoxShown> UncheckedMessageBoxes();
+  std::optional<std::string> TakeOpenedPage();
+  std::vector<std::string> UncheckedOpenedPages();
+  // What reached the host's character handler / the synthetic key presses
+  // since the last take.
+  std::string TakeHostCharacters();
+  std::vector<std::pair<uint8_t, bool>> TakeSyntheticKeys();
   std::vector<std::string> TextsDrawn();
+
+  // ---- the record (each a no-op when the run writes none) ----------------------
+  void BeginRecordLine(const ScriptLine& line);
+  void EndRecordLine();
+  // After the last line that ran: waits for the library's workers, then
+  // writes the end of the block.
+  void EndRecord();
+  void RecordMemory(uint32_t address, int width, uint32_t value);
+  void RecordHostOpcodes(const std::vector<int>& opcodes);
+  // The record lists the files now (written at the end of the line).
+  void RecordFiles();
+  // Every worker the library started has ended: the record lists the files
+  // and the web addresses opened.
+  void RecordWorkersEnded();
 
   // ---- paths ---------------------------------------------------------------------
   // "user:a/b.txt" (or data:, appdata:) as a path in the simulator's folders.
@@ -65,6 +96,7 @@ class Context {
 
  private:
   void CollectDebugOutput();
+  record::HostSinks Sinks();
 
   std::string file_;
   RunOptions options_;
@@ -75,7 +107,15 @@ class Context {
   int failed_ = 0;
   size_t sentChecked_ = 0;
   size_t hostCallsChecked_ = 0;
-  std::deque<std::string> debugLines_;
+  size_t messageBoxesChecked_ = 0;
+  size_t openedPagesChecked_ = 0;
+  size_t hostCharactersChecked_ = 0;
+  size_t keysChecked_ = 0;
+  // Every debugger line since the scenario began (the machine hands each
+  // over once) and how many of them expectations checked.
+  std::vector<std::string> debugLines_;
+  size_t debugLinesChecked_ = 0;
+  std::unique_ptr<record::ScenarioRecord> record_;
 };
 
 }  // namespace sim::scenario

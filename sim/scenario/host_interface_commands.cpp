@@ -168,29 +168,25 @@ void ExpectMessageBox(Context& c, const ScriptLine& line) {
   RequireArgs(line, 2, 2);
   const std::string& caption = StringArg(line, 0).text;
   const std::string& text = StringArg(line, 1).text;
-  auto& shown = c.Sim().Os().MessageBoxes();
-  if (shown.empty()) {
+  const std::optional<Os::MessageBoxShown> box = c.TakeMessageBox();
+  if (!box) {
     c.Fail(line.line, "message box " + QuotedText(caption) + " " + QuotedText(text), "none");
     return;
   }
-  const auto box = shown.front();
-  shown.erase(shown.begin());
-  c.Expect(box.caption == caption && box.text == text, line.line,
+  c.Expect(box->caption == caption && box->text == text, line.line,
            "message box " + QuotedText(caption) + " " + QuotedText(text),
-           QuotedText(box.caption) + " " + QuotedText(box.text));
+           QuotedText(box->caption) + " " + QuotedText(box->text));
 }
 
 void ExpectOpened(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 1);
   const std::string& url = StringArg(line, 0).text;
-  auto& opened = c.Sim().Os().OpenedPages();
-  if (opened.empty()) {
+  const std::optional<std::string> page = c.TakeOpenedPage();
+  if (!page) {
     c.Fail(line.line, "page " + QuotedText(url) + " opened", "none");
     return;
   }
-  const std::string page = opened.front();
-  opened.erase(opened.begin());
-  c.Expect(page == url, line.line, "page " + QuotedText(url) + " opened", QuotedText(page));
+  c.Expect(page == url, line.line, "page " + QuotedText(url) + " opened", QuotedText(*page));
 }
 
 }  // namespace

@@ -262,7 +262,7 @@ void ExpectPassed(Context& c, const ScriptLine& line) {
 void ExpectHostChars(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 1);
   const std::string& expected = StringArg(line, 0).text;
-  const std::string got = std::exchange(c.Sim().HostCharacters(), {});
+  const std::string got = c.TakeHostCharacters();
   c.Expect(got == expected, line.line, "host characters " + QuotedText(expected), QuotedText(got));
 }
 
@@ -273,7 +273,7 @@ void ExpectKeys(Context& c, const ScriptLine& line) {
     expected.push_back({key, false});
     expected.push_back({key, true});
   }
-  auto got = std::exchange(c.Sim().Os().SyntheticKeys(), {});
+  const auto got = c.TakeSyntheticKeys();
   auto text = [](const std::vector<std::pair<uint8_t, bool>>& keys) {
     std::string out;
     for (const auto& [key, up] : keys) {

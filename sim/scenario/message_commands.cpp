@@ -20,7 +20,7 @@ std::string OpcodeList(const std::vector<int>& opcodes) {
 // only through the patched call site.
 void Server(Context& c, const ScriptLine& line) {
   RequireArgs(line, 2, SIZE_MAX);
-  c.Sim().ServerMessage(EncodeFields(line.args, 0, line.line));
+  c.RecordHostOpcodes(c.Sim().ServerMessage(EncodeFields(line.args, 0, line.line)));
 }
 
 void ExpectSent(Context& c, const ScriptLine& line) {

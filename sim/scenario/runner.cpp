@@ -21,6 +21,11 @@ FileResult RunScenarioText(const std::string& file, const std::string& text,
   const auto result = [&](Outcome outcome) {
     return FileResult{context.Passed(), context.Failed(), outcome};
   };
+  // The record's block ends however the file ends.
+  const auto finish = [&](Outcome outcome) {
+    context.EndRecord();
+    return result(outcome);
+  };
   const Variables variables = {{"server", context.Web().BaseUrl()}};
   std::vector<ScriptLine> script;
   try {
@@ -28,9 +33,10 @@ FileResult RunScenarioText(const std::string& file, const std::string& text,
         text, [&](const ScriptLine& line) { return commands.TakesBlock(line); }, &variables);
   } catch (const ScriptError& e) {
     out << file << ":" << e.line << ": " << e.what() << "\n";
-    return result(Outcome::Unreadable);
+    return finish(Outcome::Unreadable);
   }
   for (const ScriptLine& line : script) {
+    context.BeginRecordLine(line);
     try {
       const CommandSpec& spec = commands.Find(line);
       if (spec.needs == Needs::Library) context.EnsureStarted();
@@ -40,15 +46,18 @@ FileResult RunScenarioText(const std::string& file, const std::string& text,
       }
     } catch (const ScriptError& e) {
       out << file << ":" << e.line << ": " << e.what() << "\n";
-      return result(Outcome::Unreadable);
+      context.EndRecordLine();
+      return finish(Outcome::Unreadable);
     } catch (const std::exception& e) {
       // The simulated host ran into something the real client would crash
       // on: the rest of the file cannot mean anything.
       context.Fail(line.line, "the host to keep running", std::string("\"") + e.what() + "\"");
-      return result(Outcome::Failed);
+      context.EndRecordLine();
+      return finish(Outcome::Failed);
     }
+    context.EndRecordLine();
   }
-  return result(OutcomeOf(context.Failed()));
+  return finish(OutcomeOf(context.Failed()));
 }
 
 FileResult RunScenarioFile(const std::string& file, const RunOptions& options, std::ostream& out) {

@@ -52,6 +52,9 @@ void Settle(Context& c, const ScriptLine& line) {
     c.Fail(line.line, "every worker thread to end within 10 s",
            std::to_string(c.Sim().Os().RunningThreads()) + " still running");
   }
+  // Every worker has ended: what they did is done on both hosts (the frame
+  // may start new ones).
+  c.RecordWorkersEnded();
   c.Sim().Frame(1);
 }
 
