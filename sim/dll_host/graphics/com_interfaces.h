@@ -1,0 +1,273 @@
+// The method lists, slot by slot, of the COM interfaces the DLL reaches
+// through the host's renderer: IDirectDraw7 and IDirectDrawSurface7 (the
+// DirectDraw renderer), IDirect3DDevice9 and IDirect3DTexture9 (the
+// Direct3D 9 renderer). IUnknown's three methods come first in each.
+#pragma once
+
+#include <string_view>
+
+#include "sim/dll_host/graphics/com_table.h"
+
+namespace sim::dll_host::graphics {
+
+inline constexpr ComInterface<30> kDirectDraw7{"IDirectDraw7",
+                                               {"QueryInterface",
+                                                "AddRef",
+                                                "Release",
+                                                "Compact",
+                                                "CreateClipper",
+                                                "CreatePalette",
+                                                "CreateSurface",
+                                                "DuplicateSurface",
+                                                "EnumDisplayModes",
+                                                "EnumSurfaces",
+                                                "FlipToGDISurface",
+                                                "GetCaps",
+                                                "GetDisplayMode",
+                                                "GetFourCCCodes",
+                                                "GetGDISurface",
+                                                "GetMonitorFrequency",
+                                                "GetScanLine",
+                                                "GetVerticalBlankStatus",
+                                                "Initialize",
+                                                "RestoreDisplayMode",
+                                                "SetCooperativeLevel",
+                                                "SetDisplayMode",
+                                                "WaitForVerticalBlank",
+                                                "GetAvailableVidMem",
+                                                "GetSurfaceFromDC",
+                                                "RestoreAllSurfaces",
+                                                "TestCooperativeLevel",
+                                                "GetDeviceIdentifier",
+                                                "StartModeTest",
+                                                "EvaluateMode"}};
+
+inline constexpr ComInterface<49> kDirectDrawSurface7{"IDirectDrawSurface7",
+                                                      {"QueryInterface",
+                                                       "AddRef",
+                                                       "Release",
+                                                       "AddAttachedSurface",
+                                                       "AddOverlayDirtyRect",
+                                                       "Blt",
+                                                       "BltBatch",
+                                                       "BltFast",
+                                                       "DeleteAttachedSurface",
+                                                       "EnumAttachedSurfaces",
+                                                       "EnumOverlayZOrders",
+                                                       "Flip",
+                                                       "GetAttachedSurface",
+                                                       "GetBltStatus",
+                                                       "GetCaps",
+                                                       "GetClipper",
+                                                       "GetColorKey",
+                                                       "GetDC",
+                                                       "GetFlipStatus",
+                                                       "GetOverlayPosition",
+                                                       "GetPalette",
+                                                       "GetPixelFormat",
+                                                       "GetSurfaceDesc",
+                                                       "Initialize",
+                                                       "IsLost",
+                                                       "Lock",
+                                                       "ReleaseDC",
+                                                       "Restore",
+                                                       "SetClipper",
+                                                       "SetColorKey",
+                                                       "SetOverlayPosition",
+                                                       "SetPalette",
+                                                       "Unlock",
+                                                       "UpdateOverlay",
+                                                       "UpdateOverlayDisplay",
+                                                       "UpdateOverlayZOrder",
+                                                       "GetDDInterface",
+                                                       "PageLock",
+                                                       "PageUnlock",
+                                                       "SetSurfaceDesc",
+                                                       "SetPrivateData",
+                                                       "GetPrivateData",
+                                                       "FreePrivateData",
+                                                       "GetUniquenessValue",
+                                                       "ChangeUniquenessValue",
+                                                       "SetPriority",
+                                                       "GetPriority",
+                                                       "SetLOD",
+                                                       "GetLOD"}};
+
+inline constexpr ComInterface<119> kDirect3DDevice9{"IDirect3DDevice9",
+                                                    {"QueryInterface",
+                                                     "AddRef",
+                                                     "Release",
+                                                     "TestCooperativeLevel",
+                                                     "GetAvailableTextureMem",
+                                                     "EvictManagedResources",
+                                                     "GetDirect3D",
+                                                     "GetDeviceCaps",
+                                                     "GetDisplayMode",
+                                                     "GetCreationParameters",
+                                                     "SetCursorProperties",
+                                                     "SetCursorPosition",
+                                                     "ShowCursor",
+                                                     "CreateAdditionalSwapChain",
+                                                     "GetSwapChain",
+                                                     "GetNumberOfSwapChains",
+                                                     "Reset",
+                                                     "Present",
+                                                     "GetBackBuffer",
+                                                     "GetRasterStatus",
+                                                     "SetDialogBoxMode",
+                                                     "SetGammaRamp",
+                                                     "GetGammaRamp",
+                                                     "CreateTexture",
+                                                     "CreateVolumeTexture",
+                                                     "CreateCubeTexture",
+                                                     "CreateVertexBuffer",
+                                                     "CreateIndexBuffer",
+                                                     "CreateRenderTarget",
+                                                     "CreateDepthStencilSurface",
+                                                     "UpdateSurface",
+                                                     "UpdateTexture",
+                                                     "GetRenderTargetData",
+                                                     "GetFrontBufferData",
+                                                     "StretchRect",
+                                                     "ColorFill",
+                                                     "CreateOffscreenPlainSurface",
+                                                     "SetRenderTarget",
+                                                     "GetRenderTarget",
+                                                     "SetDepthStencilSurface",
+                                                     "GetDepthStencilSurface",
+                                                     "BeginScene",
+                                                     "EndScene",
+                                                     "Clear",
+                                                     "SetTransform",
+                                                     "GetTransform",
+                                                     "MultiplyTransform",
+                                                     "SetViewport",
+                                                     "GetViewport",
+                                                     "SetMaterial",
+                                                     "GetMaterial",
+                                                     "SetLight",
+                                                     "GetLight",
+                                                     "LightEnable",
+                                                     "GetLightEnable",
+                                                     "SetClipPlane",
+                                                     "GetClipPlane",
+                                                     "SetRenderState",
+                                                     "GetRenderState",
+                                                     "CreateStateBlock",
+                                                     "BeginStateBlock",
+                                                     "EndStateBlock",
+                                                     "SetClipStatus",
+                                                     "GetClipStatus",
+                                                     "GetTexture",
+                                                     "SetTexture",
+                                                     "GetTextureStageState",
+                                                     "SetTextureStageState",
+                                                     "GetSamplerState",
+                                                     "SetSamplerState",
+                                                     "ValidateDevice",
+                                                     "SetPaletteEntries",
+                                                     "GetPaletteEntries",
+                                                     "SetCurrentTexturePalette",
+                                                     "GetCurrentTexturePalette",
+                                                     "SetScissorRect",
+                                                     "GetScissorRect",
+                                                     "SetSoftwareVertexProcessing",
+                                                     "GetSoftwareVertexProcessing",
+                                                     "SetNPatchMode",
+                                                     "GetNPatchMode",
+                                                     "DrawPrimitive",
+                                                     "DrawIndexedPrimitive",
+                                                     "DrawPrimitiveUP",
+                                                     "DrawIndexedPrimitiveUP",
+                                                     "ProcessVertices",
+                                                     "CreateVertexDeclaration",
+                                                     "SetVertexDeclaration",
+                                                     "GetVertexDeclaration",
+                                                     "SetFVF",
+                                                     "GetFVF",
+                                                     "CreateVertexShader",
+                                                     "SetVertexShader",
+                                                     "GetVertexShader",
+                                                     "SetVertexShaderConstantF",
+                                                     "GetVertexShaderConstantF",
+                                                     "SetVertexShaderConstantI",
+                                                     "GetVertexShaderConstantI",
+                                                     "SetVertexShaderConstantB",
+                                                     "GetVertexShaderConstantB",
+                                                     "SetStreamSource",
+                                                     "GetStreamSource",
+                                                     "SetStreamSourceFreq",
+                                                     "GetStreamSourceFreq",
+                                                     "SetIndices",
+                                                     "GetIndices",
+                                                     "CreatePixelShader",
+                                                     "SetPixelShader",
+                                                     "GetPixelShader",
+                                                     "SetPixelShaderConstantF",
+                                                     "GetPixelShaderConstantF",
+                                                     "SetPixelShaderConstantI",
+                                                     "GetPixelShaderConstantI",
+                                                     "SetPixelShaderConstantB",
+                                                     "GetPixelShaderConstantB",
+                                                     "DrawRectPatch",
+                                                     "DrawTriPatch",
+                                                     "DeletePatch",
+                                                     "CreateQuery"}};
+
+// IUnknown, IDirect3DResource9, IDirect3DBaseTexture9, then its own.
+inline constexpr ComInterface<22> kDirect3DTexture9{"IDirect3DTexture9",
+                                                    {"QueryInterface",
+                                                     "AddRef",
+                                                     "Release",
+                                                     "GetDevice",
+                                                     "SetPrivateData",
+                                                     "GetPrivateData",
+                                                     "FreePrivateData",
+                                                     "SetPriority",
+                                                     "GetPriority",
+                                                     "PreLoad",
+                                                     "GetType",
+                                                     "SetLOD",
+                                                     "GetLOD",
+                                                     "GetLevelCount",
+                                                     "SetAutoGenFilterType",
+                                                     "GetAutoGenFilterType",
+                                                     "GenerateMipSubLevels",
+                                                     "GetLevelDesc",
+                                                     "GetSurfaceLevel",
+                                                     "LockRect",
+                                                     "UnlockRect",
+                                                     "AddDirtyRect"}};
+
+template <size_t N>
+constexpr size_t SlotOf(const ComInterface<N>& interface, std::string_view method) {
+  for (size_t slot = 0; slot < N; ++slot) {
+    if (method == interface.methods[slot]) return slot;
+  }
+  return N;
+}
+
+// Every list is full: a missing name would leave a null slot at the end.
+static_assert(kDirectDraw7.methods.back() != nullptr);
+static_assert(kDirectDrawSurface7.methods.back() != nullptr);
+static_assert(kDirect3DDevice9.methods.back() != nullptr);
+static_assert(kDirect3DTexture9.methods.back() != nullptr);
+
+// The slots the DLL's machine code calls (its call instructions use these
+// offsets, 4 bytes a slot).
+static_assert(SlotOf(kDirectDraw7, "CreateSurface") == 0x18 / 4);
+static_assert(SlotOf(kDirectDrawSurface7, "Blt") == 0x14 / 4);
+static_assert(SlotOf(kDirectDrawSurface7, "IsLost") == 0x60 / 4);
+static_assert(SlotOf(kDirectDrawSurface7, "Lock") == 0x64 / 4);
+static_assert(SlotOf(kDirectDrawSurface7, "Restore") == 0x6C / 4);
+static_assert(SlotOf(kDirectDrawSurface7, "SetColorKey") == 0x74 / 4);
+static_assert(SlotOf(kDirectDrawSurface7, "Unlock") == 0x80 / 4);
+static_assert(SlotOf(kDirect3DDevice9, "CreateTexture") == 0x5C / 4);
+static_assert(SlotOf(kDirect3DDevice9, "SetTexture") == 0x104 / 4);
+static_assert(SlotOf(kDirect3DDevice9, "GetSamplerState") == 0x110 / 4);
+static_assert(SlotOf(kDirect3DDevice9, "SetSamplerState") == 0x114 / 4);
+static_assert(SlotOf(kDirect3DDevice9, "DrawPrimitiveUP") == 0x14C / 4);
+static_assert(SlotOf(kDirect3DTexture9, "LockRect") == 0x4C / 4);
+static_assert(SlotOf(kDirect3DTexture9, "UnlockRect") == 0x50 / 4);
+
+}  // namespace sim::dll_host::graphics
