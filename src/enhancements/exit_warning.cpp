@@ -15,6 +15,10 @@ GUI_Dialog* ExitWarningDialog = nullptr;
 
 namespace {
 
+// Centred on the screen, as the toolkit's message boxes. Never a login
+// screen kind: Enter on a kind-0 dialog is the login dialog's Enter and
+// would log in with the saved account chosen behind the warning.
+constexpr int32_t kPlacement = 11;
 constexpr int32_t kWidth = 600;
 constexpr int32_t kHeight = 120;
 constexpr int32_t kButtonWidth = 58;
@@ -40,7 +44,7 @@ void CloseWarning() {
 }
 
 std::unique_ptr<GUI_Dialog> BuildWarning() {
-  auto dialog = std::make_unique<GUI_Dialog>(0, 0, kWidth, kHeight, "Warning", 0);
+  auto dialog = std::make_unique<GUI_Dialog>(0, 0, kWidth, kHeight, "Warning", kPlacement);
   int32_t y = 26;
   for (const char* line : kLines) {
     dialog->AddChild(new GUI_Label(12, y, kWidth - 24, 14, line, 0, 220, 220, 220));

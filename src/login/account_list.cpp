@@ -1,7 +1,5 @@
 #include "login/account_list.h"
 
-#include <algorithm>
-
 #include "host/host_functions.h"
 #include "platform/platform.h"
 
@@ -16,9 +14,9 @@ std::vector<SavedAccount> accounts;
 // missing) since the process started. Saving is refused until it does.
 bool loaded = false;
 
-bool HasLineBreak(const std::string& text) {
-  return text.find_first_of("\r\n") != std::string::npos;
-}
+// The characters no entry holds ("\0" is given with its length, or the
+// literal would end before it).
+constexpr std::string_view kBreaks("\r\n\0", 3);
 
 // Creates the library's folder (it may exist already) and replaces `path`
 // with `content`. A file that cannot be written is skipped silently.
@@ -32,6 +30,19 @@ void WriteUserFile(const std::string& path, const std::string& content) {
 
 std::vector<SavedAccount>& Accounts() { return accounts; }
 
+std::string WithoutLineBreaks(std::string_view text) {
+  std::string kept;
+  kept.reserve(text.size());
+  for (const char c : text) {
+    if (kBreaks.find(c) == std::string_view::npos) kept += c;
+  }
+  return kept;
+}
+
+bool HasLineBreak(std::string_view text) {
+  return text.find_first_of(kBreaks) != std::string_view::npos;
+}
+
 std::vector<SavedAccount> ParseAccounts(std::string_view content) {
   std::vector<SavedAccount> parsed;
   std::string pending;  // an account line waiting for its password line
@@ -43,8 +54,8 @@ std::vector<SavedAccount> ParseAccounts(std::string_view content) {
     // The rest of a line longer than the buffer is dropped with the line
     // end, so that it never turns into a line of its own and shifts every
     // following account against its password.
-    std::string line(content.substr(start, std::min(end - start, kMaxLineLength)));
-    while (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string line = WithoutLineBreaks(content.substr(start, end - start));
+    if (line.size() > kMaxLineLength) line.resize(kMaxLineLength);
     start = end + 1;
     if (!havePending) {
       pending = std::move(line);
@@ -60,13 +71,13 @@ std::vector<SavedAccount> ParseAccounts(std::string_view content) {
 std::string SerializeAccounts(const std::vector<SavedAccount>& list) {
   std::string content;
   for (const SavedAccount& entry : list) {
-    // The format has no escaping: a text with a line break in it would be
-    // read back as two lines and pair every later account with the wrong
-    // password. Such an entry stays in memory but is not written.
-    if (HasLineBreak(entry.account) || HasLineBreak(entry.password)) continue;
-    content += entry.account;
+    // The format has no escaping: a line break written would be read back
+    // as two lines and pair every later account with the wrong password.
+    // The list never holds one (every way in strips them); should one get
+    // there all the same, the entry is written without it, never left out.
+    content += WithoutLineBreaks(entry.account);
     content += '\n';
-    content += entry.password;
+    content += WithoutLineBreaks(entry.password);
     content += '\n';
   }
   return content;

@@ -39,14 +39,20 @@ bool ReadSavedAccountsOpen();
 void WriteSavedAccountsOpen(bool open);
 
 // The file format: two lines per entry, account then password, each ended
-// by "\n", no escaping. Reading drops "\r" and "\n" at line ends, keeps at
-// most 63 characters of a line (the rest of a longer line is dropped, never
-// read as a line of its own), and drops an account line without its
-// password. Writing leaves out an entry whose account or password holds a
-// line break (it could not be read back and would misalign every later
-// entry).
+// by "\n", no escaping. Reading drops every "\r" and NUL of a line (a
+// "\r\n" line end, a lone "\r" anywhere), keeps at most 63 of the
+// characters left (the rest of a longer line is dropped, never read as a
+// line of its own), and drops an account line without its password.
+// Writing writes every entry, its account and password without line breaks
+// and NULs, so that what was read is never lost and the lines stay paired.
 std::vector<SavedAccount> ParseAccounts(std::string_view content);
 std::string SerializeAccounts(const std::vector<SavedAccount>& accounts);
+
+// `text` without "\r", "\n" and NUL: what an account or password may hold.
+// A line break would split the entry in Chars.acc, and a NUL would end the
+// text the host is handed and the row draws before the text compared.
+std::string WithoutLineBreaks(std::string_view text);
+bool HasLineBreak(std::string_view text);
 
 // "<HostUserFolder>\Quorlan", and the two files in it.
 std::string LibraryFolder();

@@ -17,9 +17,20 @@
 namespace login {
 namespace {
 
+// In the game the login screen's dialogs are out of play: a login action
+// reaching them then (a button event queued before the change, a key meant
+// for another dialog) would log the character's account in again.
+bool InGame() { return HostGameState() == host::kGameStateInGame; }
+
+bool IsLoginAction(int32_t action) {
+  return action == kEnterGame || action == kLoginSelected || action == kActivateSelected;
+}
+
+// The boxes keep line breaks out as they are edited; stripping here too
+// means no text set on them otherwise can hand one to the host or the list.
 std::string BoxText(GUI_Dialog& dialog, int32_t id) {
   auto* box = dynamic_cast<GUI_TextBox*>(dialog.FindChild(id));
-  return box != nullptr ? box->text : std::string();
+  return box != nullptr ? WithoutLineBreaks(box->text) : std::string();
 }
 
 // The host takes over: its login, then its two interface commands.
@@ -83,7 +94,10 @@ void MoveSelected(int32_t step) {
 
 }  // namespace
 
-void SaveAccount(const std::string& account, const std::string& password) {
+void SaveAccount(const std::string& typedAccount, const std::string& typedPassword) {
+  // The host's own login dialog hands its texts here as they are.
+  const std::string account = WithoutLineBreaks(typedAccount);
+  const std::string password = WithoutLineBreaks(typedPassword);
   if (account.empty() || password.empty()) return;
   EnsureAccountsLoaded();
   std::vector<SavedAccount>& accounts = Accounts();
@@ -100,7 +114,7 @@ void SaveAccount(const std::string& account, const std::string& password) {
 }
 
 bool LoginTakesReturn() {
-  if (LoginPending()) return false;
+  if (LoginPending() || InGame()) return false;
   GUI_Dialog* dialog = gui::FirstOpenDialogOfKind(GUI_Dialog::kCentered);
   if (dialog == nullptr) return false;
   if (!gui::TextBoxHasText(dialog->FindChild(kAccountBox)) &&
@@ -113,10 +127,8 @@ bool LoginTakesReturn() {
 
 void OnButtonAction(int32_t action, int32_t value) {
   // One login at a time: while the host works on one, the login buttons and
-  // Enter do nothing.
-  const bool loginAction =
-      action == kEnterGame || action == kLoginSelected || action == kActivateSelected;
-  if (loginAction && LoginPending()) return;
+  // Enter do nothing; nor do they in the game.
+  if (IsLoginAction(action) && (LoginPending() || InGame())) return;
   switch (action) {
     case kEnterGame: LoginFromDialog(); break;
     case kToggleSavedAccounts: ToggleSavedAccounts(); break;

@@ -22,7 +22,8 @@ inline constexpr int32_t kLeaveGame = 603;
 void OnButtonAction(int32_t action, int32_t value);
 
 // Remembers an account (a new one at the end, a known name gets the new
-// password) and saves the list; nothing without both texts.
+// password) and saves the list; nothing without both texts. Line breaks and
+// NULs are dropped from both first.
 void SaveAccount(const std::string& account, const std::string& password);
 
 // Enter on the login screen: logs in from the login dialog when one of its

@@ -17,8 +17,8 @@ namespace {
 constexpr gui::Color kTextColor{180, 180, 180};
 constexpr gui::Color kUnderline{179, 179, 179};
 
-GUI_TextBox* Box(GUI_Dialog& dialog, int32_t y, int32_t id) {
-  auto* box = new GUI_TextBox(78, y, 140, 20, "", id, kTextColor.r, kTextColor.g, kTextColor.b);
+LoginTextBox* Box(GUI_Dialog& dialog, int32_t y, int32_t id) {
+  auto* box = new LoginTextBox(78, y, 140, 20, "", id, kTextColor.r, kTextColor.g, kTextColor.b);
   box->maxLength = 30;
   box->font = 1;
   box->interactive = 1;

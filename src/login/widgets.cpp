@@ -1,9 +1,11 @@
 #include "login/widgets.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "gui/draw.h"
+#include "gui/text_fit.h"
 #include "gui/widgets/post_event.h"
 #include "gui/widgets/v_scroll_bar.h"
 #include "host/handlers.h"
@@ -17,6 +19,7 @@ constexpr int32_t kKeyDown = 40;
 constexpr int32_t kBarWidth = gui::kScrollPart;
 constexpr int32_t kRowInset = 2;  // rows start 2 pixels inside the frame
 constexpr int32_t kNameFont = 4;
+constexpr int32_t kNameInset = 3;  // a name starts 3 pixels inside the frame
 
 constexpr gui::Color kFill{64, 64, 64};
 constexpr uint8_t kRowGreyEven = 65;
@@ -35,6 +38,9 @@ int32_t EntryCount() { return static_cast<int32_t>(login::Accounts().size()); }
 int32_t RowsThatFit(int32_t height) {
   return std::max((height - 2 * kRowInset) / GUI_Accounts::kRowHeight, 0);
 }
+
+// A row bar's width: from the inset to the scroll bar's edge.
+int32_t RowWidth(int32_t width) { return width - 16; }
 
 }  // namespace
 
@@ -84,6 +90,8 @@ void GUI_Accounts::Draw() {
   HostFillRectRGB(x + 1, y + 1, w - 14, h - 2, kFill.r, kFill.g, kFill.b);
   const auto& accounts = login::Accounts();
   const int32_t first = FirstShown();
+  // A name ends where its row bar ends (the scroll bar begins there).
+  const int32_t nameRoom = RowWidth(w) + kRowInset - kNameInset;
   for (int32_t onScreen = 0; onScreen < ShownRows(); ++onScreen) {
     const int32_t index = first + onScreen;
     const bool isSelected = index == selected;
@@ -91,9 +99,9 @@ void GUI_Accounts::Draw() {
                          : onScreen % 2 == 0 ? kRowGreyEven
                                              : kRowGreyOdd;
     const int32_t top = RowTop(onScreen);
-    HostFillRectRGB(x + kRowInset, top, w - 16, kRowHeight, grey, grey, grey);
-    gui::Text(x + 3, top + 1, kNameFont, isSelected ? kNameSelected : kName,
-              accounts[static_cast<size_t>(index)].account, 0);
+    HostFillRectRGB(x + kRowInset, top, RowWidth(w), kRowHeight, grey, grey, grey);
+    gui::Text(x + kNameInset, top + 1, kNameFont, isSelected ? kNameSelected : kName,
+              gui::FitText(kNameFont, accounts[static_cast<size_t>(index)].account, nameRoom), 0);
   }
   scrollBar->Draw();
 }
@@ -146,6 +154,33 @@ void GUI_Accounts::OnKeyDown(int32_t key, int32_t data) {
 }
 
 void GUI_Accounts::OnWheel(int32_t px, int32_t py, uint8_t up) { scrollBar->OnWheel(px, py, up); }
+
+// ---------------------------------------------------------------------------
+// LoginTextBox
+// ---------------------------------------------------------------------------
+
+void LoginTextBox::OnKeyDown(int32_t key, int32_t data) {
+  GUI_TextBox::OnKeyDown(key, data);  // a paste arrives here (Ctrl+V)
+  DropLineBreaks();
+}
+
+void LoginTextBox::DropLineBreaks() {
+  if (!login::HasLineBreak(text)) return;
+  // An index into the text as it is, moved to the same place in the text
+  // without the dropped characters.
+  auto kept = [this](uint32_t index) {
+    const std::string_view before = std::string_view(text).substr(0, index);
+    return static_cast<uint32_t>(login::WithoutLineBreaks(before).size());
+  };
+  const uint32_t newCaret = kept(caret);
+  const uint32_t newFirst = kept(firstVisible);
+  SetText(login::WithoutLineBreaks(text), false);
+  // Dropping characters only brings the caret nearer the view's start, so
+  // it stays inside the view.
+  caret = newCaret;
+  firstVisible = std::min(newFirst, caret);
+  caretColumn = caret - firstVisible;
+}
 
 // ---------------------------------------------------------------------------
 // ClickableLabel

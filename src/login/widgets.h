@@ -1,5 +1,5 @@
-// The login screen's own elements: the saved-accounts list, a text that
-// opens a web page, and a one-pixel underline.
+// The login screen's own elements: the saved-accounts list, the account and
+// password box, a text that opens a web page, and a one-pixel underline.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/element.h"
+#include "gui/widgets/text_box.h"
 
 class GUI_VScrollBar;
 
@@ -53,6 +54,21 @@ class GUI_Accounts : public GUI_Element {
   int32_t ShownRows() const;
   int32_t RowTop(int32_t onScreen) const;
   void PressRow(int32_t index);
+};
+
+// The login dialog's account and password box. The toolkit's box takes a
+// pasted text as it is, so a password copied with its line end would hold
+// "\r\n", be handed to the host so and never be saved. This one drops line
+// breaks and NULs as soon as a key put them in, the caret staying after the
+// same characters.
+class LoginTextBox : public GUI_TextBox {
+ public:
+  using GUI_TextBox::GUI_TextBox;
+
+  void OnKeyDown(int32_t key, int32_t data) override;
+
+ private:
+  void DropLineBreaks();
 };
 
 // A text that lights up under the mouse and opens its web page (the whole

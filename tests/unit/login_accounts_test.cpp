@@ -53,6 +53,13 @@ TEST(LoginAccountsFormat, ParsesLinesAsTheReaderOfA64ByteBufferKeepsThem) {
        "alice\n" + std::string(200, 'p') + "\r\nbob\npw\n",
        {{"alice", std::string(63, 'p')}, {"bob", "pw"}}},
       {"blanks kept", " al ice \n pw \n", {{" al ice ", " pw "}}},
+      // Carriage returns and NULs never stay in an entry, wherever they are.
+      {"lone carriage returns", "al\rice\npw\r1\r\r\n", {{"alice", "pw1"}}},
+      {"a carriage return alone on its line", "\r\npw\nbob\npw2\n", {{"", "pw"}, {"bob", "pw2"}}},
+      {"NUL bytes", std::string("ali\0ce\np\0w\n", 11), {{"alice", "pw"}}},
+      {"63 characters besides carriage returns and NULs",
+       "\r" + k63 + std::string(1, '\0') + "\nsecret\n",
+       {{k63, "secret"}}},
   };
   for (const ParseCase& c : cases) {
     EXPECT_EQ(login::ParseAccounts(c.content), c.expected) << c.name;
@@ -67,9 +74,30 @@ TEST(LoginAccountsFormat, SerializesTwoLinesPerEntryAndReadsBackTheSame) {
   EXPECT_EQ(login::SerializeAccounts({}), "");
 }
 
-TEST(LoginAccountsFormat, AnEntryWithALineBreakIsLeftOutSoLaterEntriesStayPaired) {
-  const Accounts accounts{{"alice", "se\ncret"}, {"carol\r", "pw"}, {"bob", "pw"}};
-  EXPECT_EQ(login::ParseAccounts(login::SerializeAccounts(accounts)), (Accounts{{"bob", "pw"}}));
+// Whatever reached the list is written; a line break or NUL in it is left
+// out so that it cannot split the entry and pair later accounts with the
+// wrong passwords.
+TEST(LoginAccountsFormat, EveryEntryIsWrittenWithoutItsLineBreaksAndNuls) {
+  const Accounts accounts{{"alice", "se\ncret"},
+                          {"carol\r", "pw"},
+                          {std::string("da\0ve", 5), "\r\npw\r\n"},
+                          {"bob", "pw"}};
+  EXPECT_EQ(login::SerializeAccounts(accounts), "alice\nsecret\ncarol\npw\ndave\npw\nbob\npw\n");
+}
+
+// A file read and written back holds every entry it held, whatever its
+// lines held.
+TEST(LoginAccountsFormat, AFileReadIsWrittenBackWithEveryEntry) {
+  const std::string files[] = {
+      "alice\rx\npw1\nbob\npw2\n",
+      std::string("ali\0ce\npw\0\nbob\npw2\n", 19),
+      "alice\r\npw1\r\n\r\n\r\nbob\r\np\rw\r\n",
+      k64 + "\r\n" + k64 + "\r\nbob\npw\n",
+  };
+  for (const std::string& file : files) {
+    const Accounts read = login::ParseAccounts(file);
+    EXPECT_EQ(login::ParseAccounts(login::SerializeAccounts(read)), read) << file;
+  }
 }
 
 // The files in the simulator's user folder, which the host's user folder

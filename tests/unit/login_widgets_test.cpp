@@ -113,6 +113,58 @@ TEST_F(LoginWidgets, ASelectionPastTheEndIsNeverRead) {
   EXPECT_EQ(list->selected, 2);
 }
 
+// The row bar ends at x + w - 14, where the scroll bar begins; a name
+// starts at x + 3, so 166 pixels of font 4 (5 each in the simulator) fit.
+TEST_F(LoginWidgets, ANameWiderThanItsRowEndsInDots) {
+  const std::pair<std::string, std::string> cases[] = {
+      {std::string(33, 'n'), std::string(33, 'n')},          // 165 pixels: fits
+      {std::string(34, 'n'), std::string(30, 'n') + "..."},  // 170: 30 and the dots
+      {std::string(63, 'n'), std::string(30, 'n') + "..."},
+      {std::string(29, 'n') + " long name", std::string(29, 'n') + "..."},  // no blank before
+  };
+  for (const auto& [name, shown] : cases) {
+    auto list = List(0);
+    login::Accounts() = {{name, "pw"}};
+    list->UpdateScrollRange();
+    EXPECT_EQ(Rows(*list), (std::vector{Row(0, 112), Text(13, 23, 4, 255, 255, 255, shown, 0)}))
+        << name;
+  }
+}
+
+// A paste puts the clipboard in as it is; the login box drops its line
+// breaks and NULs at once, the caret after the same characters.
+TEST_F(LoginWidgets, TheLoginBoxKeepsLineBreaksOutOfAPaste) {
+  struct Case {
+    std::string before;
+    int32_t caretMoves;
+    std::string pasted;
+    std::string after;
+    uint32_t caret;
+  };
+  const Case cases[] = {
+      {"", 0, "secret\r\n", "secret", 6},
+      {"xy", 1, "a\r\nb", "xaby", 3},
+      {"xy", 2, "\r\n", "xy", 2},
+      {"", 0, std::string("ab\0c\rd", 7), "abcd", 4},
+      {"xy", 0, "pw", "pwxy", 2},
+  };
+  for (const Case& c : cases) {
+    LoginTextBox box(10, 10, 140, 20, "", 3001, 180, 180, 180);
+    box.maxLength = 30;
+    box.maskChar = '*';
+    box.SetText(c.before, true);
+    for (int32_t i = 0; i < c.caretMoves; ++i) box.OnKeyDown(gui::vk::kRight, 0);
+    simulator.Os().SetClipboardText(c.pasted);
+    simulator.Os().HoldKey(gui::vk::kControl, true);
+    box.OnKeyDown(gui::vk::kV, 0);
+    simulator.Os().HoldKey(gui::vk::kControl, false);
+    EXPECT_EQ(box.text, c.after) << c.after;
+    EXPECT_EQ(box.shownText, std::string(c.after.size(), '*')) << c.after;
+    EXPECT_EQ(box.caret, c.caret) << c.after;
+    EXPECT_EQ(box.caretColumn, box.caret - box.firstVisible) << c.after;
+  }
+}
+
 TEST_F(LoginWidgets, LabelLightsUpUnderTheMouseAndOpensItsPage) {
   ClickableLabel label(18, 107, 200, 14, "Create", "http://site/?subtopic=x", 107);
   const int32_t moves[][3] = {{18, 107, 220}, {218, 121, 220}, {17, 110, 179}, {100, 122, 179}};
