@@ -92,3 +92,42 @@ add_test(NAME host32.loader_refuses_bad_files
                  $<TARGET_FILE:quorlan-host32> ${CMAKE_SOURCE_DIR}/build/win32/quorlan.dll
                  ${CMAKE_BINARY_DIR}/loader_bad_files)
 set_tests_properties(host32.loader_refuses_bad_files PROPERTIES SKIP_RETURN_CODE 77)
+
+# The i686 test programs of the host's machinery, each run under qemu-i386.
+function(quorlan_host32_test name)
+  add_executable(${name} ${ARGN})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)
+  target_compile_options(${name} PRIVATE -mincoming-stack-boundary=2)
+  target_compile_definitions(${name} PRIVATE
+    QUORLAN_SITE_URL="${QUORLAN_SITE_URL}" QUORLAN_COMMUNITY_URL="${QUORLAN_COMMUNITY_URL}")
+  target_link_libraries(${name} PRIVATE png_static host32_httplib)
+  target_link_options(${name} PRIVATE -static -pthread)
+  add_test(NAME host32.${name} COMMAND ${name})
+endfunction()
+
+set(D ${CMAKE_SOURCE_DIR}/sim/dll_host)
+set(S ${CMAKE_SOURCE_DIR}/sim)
+# Host steps and the gate of the host's functions.
+quorlan_host32_test(host_step_test ${D}/tests/host_step_test.cpp ${D}/host_step.cpp
+  ${D}/host_gate.cpp ${D}/escape.cpp ${D}/dll_symbols.cpp ${D}/session.cpp ${S}/sim_host.cpp
+  ${S}/interface_functions.cpp ${S}/address_space.cpp ${S}/host_conventions.cpp
+  ${S}/os/sim_os.cpp)
+# KERNEL32 and msvcrt.
+file(GLOB QUORLAN_K32_SOURCES ${D}/win32/kernel32_*.cpp ${D}/win32/msvcrt_*.cpp)
+quorlan_host32_test(win32_layer_test ${QUORLAN_K32_SOURCES} ${D}/win32/handle_table.cpp
+  ${D}/win32/tests/layer_test_main.cpp ${D}/win32/tests/kernel32_sync_test.cpp
+  ${D}/win32/tests/kernel32_files_test.cpp ${D}/win32/tests/msvcrt_test.cpp
+  ${D}/win32/tests/test_machine.cpp ${S}/os/sim_os.cpp)
+# USER32, SHELL32 and WININET.
+file(GLOB QUORLAN_U32_SOURCES ${D}/win32/user32_*.cpp ${D}/win32/wininet_*.cpp)
+quorlan_host32_test(user32_wininet_test ${QUORLAN_U32_SOURCES} ${D}/win32/shell32.cpp
+  ${S}/os/sim_os.cpp ${D}/host_step.cpp ${D}/window_procedures.cpp
+  ${D}/win32/kernel32_memory.cpp ${D}/win32/handle_table.cpp ${D}/win32/kernel32_tls_errors.cpp
+  ${D}/win32/tests/user32_wininet_test.cpp ${D}/win32/tests/user32_test_machine.cpp
+  ${D}/win32/tests/layer_test_main.cpp)
+# The graphics objects (the core's pixel rules compiled into the test only,
+# to convert exactly as the DLL does).
+file(GLOB QUORLAN_GFX_SOURCES ${D}/graphics/*.cpp ${D}/graphics/tests/*.cpp)
+list(FILTER QUORLAN_GFX_SOURCES EXCLUDE REGEX "/draw_sink\\.cpp$")
+quorlan_host32_test(graphics_test ${QUORLAN_GFX_SOURCES} ${D}/win32/opengl32.cpp
+  ${D}/win32/tests/layer_test_main.cpp ${CMAKE_SOURCE_DIR}/src/gui/texture/texture_pixels.cpp)
