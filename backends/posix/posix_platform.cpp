@@ -18,16 +18,14 @@ std::string ToPosixPath(const std::string& path) {
 }
 
 bool PosixPlatform::StartThread(std::function<uint32_t()> body) {
-  running_.fetch_add(1);
-  std::thread([this, body = std::move(body)] {
-    uint32_t exitCode = 1;
+  // The thread never touches this object: whoever waits for the body to end
+  // may destroy the platform as soon as it has.
+  std::thread([body = std::move(body)]() mutable {
     try {
-      exitCode = body();
+      body();
     } catch (...) {
       // A worker must never take the process down.
     }
-    OnThreadEnded(exitCode);
-    running_.fetch_sub(1);
   }).detach();
   return true;
 }

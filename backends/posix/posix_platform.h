@@ -4,8 +4,6 @@
 // protection, windows, keys).
 #pragma once
 
-#include <atomic>
-
 #include "platform/platform.h"
 
 namespace posix {
@@ -34,15 +32,6 @@ class PosixPlatform : public platform::Platform {
   bool WriteWholeFile(const std::string& path, const std::string& content) override;
   bool CreateFolder(const std::string& path) override;
 
-  // Threads started through StartThread that have not ended yet.
-  int RunningThreads() const { return running_.load(); }
-
- protected:
-  // Called on the worker's own thread once its body returned.
-  virtual void OnThreadEnded(uint32_t exitCode) {}
-
- private:
-  std::atomic<int> running_{0};
 };
 
 // Turns a path built the Windows way (with '\') into a POSIX path.

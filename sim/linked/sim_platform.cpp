@@ -16,13 +16,22 @@ platform::CpuidResult SimPlatform::Cpuid(uint32_t leaf) {
 }
 
 // The machine counts the library's threads, as the Win32 layer of the other
-// host does, so `settle` waits for the same ones.
+// host does, so `settle` waits for the same ones. The end is counted last,
+// once the body and everything it holds are gone: a waiter that sees the
+// count drop may tear the library down at once.
 bool SimPlatform::StartThread(std::function<uint32_t()> body) {
   if (os_.threadStartsFail) return false;
-  os_.ThreadStarted();
-  return PosixPlatform::StartThread([this, body = std::move(body)] {
-    const uint32_t code = body();
-    os_.ThreadEnded();
+  Os& os = os_;
+  os.ThreadStarted();
+  return PosixPlatform::StartThread([&os, body = std::move(body)]() mutable {
+    uint32_t code = 1;
+    try {
+      code = body();
+    } catch (...) {
+      // A worker must never take the process down.
+    }
+    body = nullptr;
+    os.ThreadEnded();
     return code;
   });
 }
