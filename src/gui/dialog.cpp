@@ -184,6 +184,7 @@ void GUI_Dialog::OnKeyDown(int32_t key, int32_t data) {
       ClickEnterTarget();
       return;
     case kEscape:
+      if (gui::CloseOpenComboBoxes(*this)) return;
       if (GUI_Element* cancel = FindChild(gui::ids::kCancelButton)) {
         Click(cancel);
       } else if (gui::hooks::loginEscape != nullptr) {

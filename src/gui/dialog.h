@@ -32,6 +32,8 @@ class GUI_Dialog : public gui::Container {
   void OnRightDown(int32_t px, int32_t py);
   void OnRightUp(int32_t px, int32_t py);
   void OnWheel(int32_t px, int32_t py, uint8_t up);
+  // Escape closes an open combo-box list of the dialog first; only with no
+  // list open does it click the cancel button.
   void OnKeyDown(int32_t key, int32_t data);
   void OnKeyUp(int32_t key, int32_t data);
   void OnChar(int32_t code, int32_t data);

@@ -1,10 +1,12 @@
 #include "gui/message_dialog.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "gui/dialog.h"
 #include "gui/draw.h"
+#include "gui/message_lines.h"
 #include "gui/screen.h"
 #include "gui/text_fit.h"
 #include "gui/widgets.h"
@@ -43,22 +45,33 @@ std::unique_ptr<GUI_Dialog> BuildMessageDialog(const std::string& title, const s
                                                int32_t placement, GUI_Handler handler,
                                                int32_t okCode, MessageLineFactory makeLine) {
   if (makeLine == nullptr) makeLine = &GreyLine;
+  // The text is the server's, shown whole: a line wider than the screen
+  // allows wraps, and more lines than fit on the screen scroll.
   const int32_t room = std::max(kMinTextWidth, ClientWidth - 36 - 8);
   const auto maxLines = static_cast<size_t>(std::max(1, (ClientHeight - 91 - 8) / kLineHeight));
-  std::vector<std::string> lines = SplitLines(message);
-  if (lines.size() > maxLines) lines.resize(maxLines);
-  int32_t widest = kMinTextWidth;
-  for (std::string& line : lines) {
-    line = FitText(kMessageFont, line, room);
-    widest = std::max(widest, TextWidth(kMessageFont, line));
+  std::vector<std::string> lines;
+  for (const std::string& line : SplitLines(message)) {
+    for (std::string& part : WrapText(kMessageFont, line, room)) lines.push_back(std::move(part));
   }
+  int32_t widest = kMinTextWidth;
+  for (const std::string& line : lines) widest = std::max(widest, TextWidth(kMessageFont, line));
+  const bool scrolls = lines.size() > maxLines;
+  const auto shown = static_cast<int32_t>(scrolls ? maxLines : lines.size());
   const int32_t w = widest + 36;
-  const int32_t h = 91 + kLineHeight * static_cast<int32_t>(lines.size());
+  const int32_t h = 91 + kLineHeight * shown;
   auto dialog = std::make_unique<GUI_Dialog>(0, 0, w, h, title, placement);
-  int32_t y = kFirstLineY;
-  for (const std::string& line : lines) {
-    dialog->AddChild(makeLine(18, y, widest, line));
-    y += kLineHeight;
+  GUI_MessageLines* pane = nullptr;
+  if (scrolls) {
+    std::vector<std::unique_ptr<GUI_Element>> made;
+    for (const std::string& line : lines) made.emplace_back(makeLine(0, 0, widest, line));
+    pane = dialog->AddChild(
+        new GUI_MessageLines(18, kFirstLineY, widest, shown, std::move(made)));
+  } else {
+    int32_t y = kFirstLineY;
+    for (const std::string& line : lines) {
+      dialog->AddChild(makeLine(18, y, widest, line));
+      y += kLineHeight;
+    }
   }
   dialog->AddChild(new GUI_Separator(13, h - 40, w - 26, 2, 0));
   // The same "Ok" under the ids of both keys, so Enter and Escape close it.
@@ -68,7 +81,9 @@ std::unique_ptr<GUI_Dialog> BuildMessageDialog(const std::string& title, const s
     ok->SetHandler(handler, okCode);
     dialog->AddChild(ok);
   }
-  dialog->SetFocus(nullptr);
+  // A pane that scrolls has the keys: the arrows move it, Enter and Escape
+  // still answer "Ok".
+  dialog->SetFocus(pane);
   return dialog;
 }
 

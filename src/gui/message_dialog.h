@@ -21,9 +21,11 @@ using MessageLineFactory = GUI_Element* (*)(int32_t x, int32_t y, int32_t width,
                                              const std::string& line);
 
 // The dialog grows with its message, (max(274, widest line) + 36) x (91 + 14
-// x lines), but stays on the screen: longer lines end in "...", and lines
-// below the screen's edge are left out. "Ok" reports `okCode` to `handler`.
-// Without a factory each line is a grey label.
+// x lines), but stays on the screen, and shows the message whole: a line
+// wider than the screen allows is wrapped at that width (at blanks where it
+// can), and when the lines are more than the screen's height holds, that
+// many are shown in a pane that scrolls (GUI_MessageLines). "Ok" reports
+// `okCode` to `handler`. Without a factory each line is a grey label.
 std::unique_ptr<GUI_Dialog> BuildMessageDialog(const std::string& title,
                                                const std::string& message, int32_t placement,
                                                GUI_Handler handler, int32_t okCode,

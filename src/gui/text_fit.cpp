@@ -1,5 +1,7 @@
 #include "gui/text_fit.h"
 
+#include <algorithm>
+
 #include "gui/draw.h"
 
 namespace gui {
@@ -16,6 +18,38 @@ std::string FitText(int32_t font, const std::string& text, int32_t room) {
   }
   while (fits > 0 && text[fits - 1] == ' ') --fits;
   return fits == 0 ? std::string() : text.substr(0, fits) + "...";
+}
+
+}  // namespace gui
+
+namespace gui {
+
+std::vector<std::string> WrapText(int32_t font, const std::string& text, int32_t room) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (;;) {
+    // The longest start of the rest that fits, at least one character so
+    // every line makes progress. Measured growing, so a long text costs
+    // about its lines' lengths squared, not its own.
+    const std::string rest = text.substr(start);
+    size_t fits = std::min<size_t>(1, rest.size());
+    while (fits < rest.size() &&
+           TextWidth(font, rest, static_cast<int32_t>(fits + 1)) <= room) {
+      ++fits;
+    }
+    if (fits == rest.size()) {
+      lines.push_back(rest);
+      return lines;
+    }
+    const size_t blank = rest.rfind(' ', fits);
+    if (blank != std::string::npos && blank > 0) {
+      lines.push_back(rest.substr(0, blank));
+      start += blank + 1;
+    } else {
+      lines.push_back(rest.substr(0, fits));
+      start += fits;
+    }
+  }
 }
 
 }  // namespace gui

@@ -13,6 +13,10 @@ class Container;
 bool InteractiveComboBoxAt(const Container& container, int32_t px, int32_t py);
 // Closes every open combo box in the process.
 void CloseEveryComboBox();
+// Closes the open lists of `container`'s combo boxes; answers whether one
+// was open. Escape spends itself on an open list before it reaches the
+// window's cancel button.
+bool CloseOpenComboBoxes(Container& container);
 // Whether `element` is a text box holding text.
 bool TextBoxHasText(const GUI_Element* element);
 

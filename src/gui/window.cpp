@@ -5,6 +5,7 @@
 #include "gui/dock.h"
 #include "gui/draw.h"
 #include "gui/screen.h"
+#include "gui/widget_queries.h"
 #include "host/handlers.h"
 #include "platform/platform.h"
 
@@ -384,6 +385,8 @@ bool GUI_Window::OnKeyDown(int32_t key, int32_t data) {
         SetFocus(target);
         return true;
       }
+    } else if (key == kEscape && gui::CloseOpenComboBoxes(*this)) {
+      return true;
     } else if (key == kReturn || key == kEscape) {
       target = FindChild(key == kReturn ? gui::ids::kDefaultButton : gui::ids::kCancelButton);
       if (target != nullptr) {

@@ -36,6 +36,8 @@ class GUI_Window : public gui::Container {
   bool OnRightDown(int32_t px, int32_t py);
   bool OnRightUp(int32_t px, int32_t py);
   bool OnWheel(int32_t px, int32_t py, uint8_t up);
+  // Escape closes an open combo-box list of the window first; only with no
+  // list open does it click the cancel button.
   bool OnKeyDown(int32_t key, int32_t data);
   bool OnKeyUp(int32_t key, int32_t data);
   bool OnChar(int32_t code, int32_t data);
