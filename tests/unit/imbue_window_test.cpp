@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "features/imbuements/details.h"
+#include "features/imbuements/materials_list.h"
 #include "features/imbuements/state.h"
 #include "features/imbuements/window.h"
 #include "gui/window_sets.h"
@@ -102,6 +103,25 @@ TEST_F(ImbueWindowTest, DescriptionBreaksAtBlanksAndIsCutWhereItDoesNotFit) {
   // A word wider than a line is cut on its own line; the text goes on.
   EXPECT_EQ(WrapText(1, "abcdefghijklmn op", 70, 3), (Lines{"abcdefg...", "op"}));
   EXPECT_EQ(WrapText(1, "anything", 70, 0), Lines{});
+}
+
+}  // namespace
+
+namespace {
+
+// Where the astral sources go: two columns of three up to six, then three
+// columns, each as long as it must be (three rows shown, the rest scrolls).
+TEST(ImbueMaterialsLayout, TwoColumnsUpToSixThenThreeAndLongerColumns) {
+  struct Case {
+    size_t count;
+    int32_t columns, rows;
+  };
+  for (const Case c : {Case{0, 2, 3}, Case{6, 2, 3}, Case{7, 3, 3}, Case{8, 3, 3},
+                       Case{9, 3, 3}, Case{10, 3, 4}, Case{255, 3, 85}}) {
+    const GUI_MaterialsList::Layout layout = GUI_MaterialsList::LayoutFor(c.count);
+    EXPECT_EQ(layout.columns, c.columns) << c.count;
+    EXPECT_EQ(layout.rows, c.rows) << c.count;
+  }
 }
 
 }  // namespace

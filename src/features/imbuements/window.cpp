@@ -251,7 +251,11 @@ void RefreshControls() {
   RefreshActionCaption();
   const bool imbuing = state.mode == Mode::Imbue;
   Show(Find<GUI_Element>(kProtectId), imbuing && state.Selected() != nullptr, true);
-  Show(Find<GUI_Element>(kMaterialsId), imbuing && state.Selected() != nullptr, false);
+  if (auto* sources = Find<GUI_MaterialsList>(kMaterialsId)) {
+    sources->Refresh();
+    // Only a list that scrolls takes the wheel and its bar's presses.
+    Show(sources, imbuing && state.Selected() != nullptr, sources->Scrolls());
+  }
   if (auto* bar = Find<GUI_ImbuementProgressBar>(kBarId)) {
     const ImbuementSlot* slot = ClearTarget();
     bar->remaining = slot == nullptr ? 0 : slot->remaining;
@@ -443,11 +447,18 @@ const char* ResultTitle(uint8_t kind) {
 }
 
 void OpenOrUpdate() {
-  // The window, current or set aside under a result, keeps its place and
-  // the player's choice: the selected slot when the item still has it, and
-  // for an empty slot the selected imbuement when it is still offered.
-  const bool setAside = ImbueDialog != nullptr && gui::SetAsideDialog() == ImbueDialog;
-  if (ImbueIsCurrent() || setAside) {
+  // The message always ends with the window current. One set aside (under
+  // a result, or under whatever replaced that result, the store say) comes
+  // back in front of it: updating it where nobody sees it would leave the
+  // player without the window until leaving the game. The window keeps its
+  // place and the player's choice: the selected slot when the item still
+  // has it, and for an empty slot the selected imbuement when it is still
+  // offered.
+  if (ImbueDialog != nullptr && gui::SetAsideDialog() == ImbueDialog) {
+    gui::RestoreSetAsideDialog();
+    KeepOnScreen(*ImbueDialog);
+  }
+  if (ImbueIsCurrent()) {
     SelectSlot(LastChoice.slot < SlotCount() ? LastChoice.slot : 0, true);
     return;
   }

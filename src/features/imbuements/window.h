@@ -13,9 +13,11 @@ namespace imbuements {
 // The window while it exists, current or set aside; null once destroyed.
 extern GUI_Dialog* ImbueDialog;
 
-// After message 235 stored a new State(): builds and opens the window when
-// it is not the current window, else updates the item picture and slots in
-// place.
+// After message 235 stored a new State(): the window is current afterwards.
+// A window that exists (current, or set aside under a result or whatever
+// replaced it) is updated in place, keeping its place and the player's
+// choice, and a set-aside one replaces the current dialog; else a new one
+// is built and opened.
 void OpenOrUpdate();
 // Message 237: the result dialog over the window; "Ok" brings it back with
 // its gold refreshed. 1 "Success!", 2 "Error", 3 "Imbue failed",
