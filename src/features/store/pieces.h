@@ -49,6 +49,9 @@ inline constexpr int32_t kBadgeSrcX = 280, kSaleBadgeSrcY = 140, kNewBadgeSrcY =
 // The coin-transfer picture on the gift button.
 inline constexpr int32_t kTransferSrcX = 33, kTransferSrcY = 274;
 inline constexpr int32_t kTransferW = 45, kTransferH = 14;
+// Its coin and arrow take the picture's left part; the rest is blank, for
+// the amount.
+inline constexpr int32_t kTransferArrowW = 16;
 
 // Up and Down move a list's selection one entry, clamped to 0 .. count - 1;
 // any other key leaves it. An empty list has no selection (-1); a list

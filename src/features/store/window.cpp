@@ -1,5 +1,6 @@
 #include "features/store/window.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -78,9 +79,18 @@ enum ChildId : int32_t {
   kSearchBoxId = 9107,
 };
 
-// The widths the two amounts may take left of their coin signs.
-constexpr int32_t kBalanceRoom = 104 - 16 - 3;        // inside the balance frame
-constexpr int32_t kTransferableRoom = 213 - 173 - 3;  // on the gift button
+// The width the balance may take left of its coin sign, inside its frame.
+constexpr int32_t kBalanceRoom = 104 - 16 - 3;
+// The gift button as built, and where its amount ends and its coin sign
+// stands. The amount is written right of the picture's coin and arrow;
+// one wider than the room there widens the button to the right (nothing
+// stands there up to "History") and moves the amount and its coin sign
+// along, so every amount up to 4294967295 is shown whole.
+constexpr int32_t kGiftX = 173, kGiftY = 507, kGiftW = 58, kGiftH = 20;
+constexpr int32_t kTransferableRight = 213, kTransferableY = 513;
+constexpr int32_t kTransferIconX = 214, kTransferIconY = 511;
+constexpr int32_t kTransferableRoom =
+    kTransferableRight - (kGiftX + GUI_TransferButton::kTransferInset + kTransferArrowW);
 
 constexpr gui::Color kLabelColor{180, 180, 180};
 constexpr gui::Color kPlainName{192, 192, 192};
@@ -205,18 +215,18 @@ std::unique_ptr<GUI_Dialog> BuildStore() {
   buy->SetFillColor(40, 90, 140);
   buy->visible = 0;
   buy->interactive = 0;
-  auto* gift = d.AddChild(new GUI_TransferButton(173, 507, 58, 20, kGiftButtonId));
+  auto* gift = d.AddChild(new GUI_TransferButton(kGiftX, kGiftY, kGiftW, kGiftH, kGiftButtonId));
   gift->interactive = 1;
   gift->SetHandler(&OnStoreCode, kGiftCode);
 
   AddCoinIcon(d, 105, 511, kBalanceIconId);
-  AddCoinIcon(d, 214, 511, kTransferIconId);
+  AddCoinIcon(d, kTransferIconX, kTransferIconY, kTransferIconId);
   AddCoinIcon(d, 751, 91, kPriceIconId);
   d.FindChild(kPriceIconId)->visible = 0;
   // The amounts end just left of their coin signs; the price is centred in
   // its frame.
   AddLabel(d, 104, 513, kBalanceId, 2);
-  AddLabel(d, 213, 513, kTransferableId, 2);
+  AddLabel(d, kTransferableRight, kTransferableY, kTransferableId, 2);
   AddLabel(d, 490, 461, kPageLabelId)->visible = 0;
   auto* name = AddLabel(d, 623, 44, kOfferNameId);
   name->font = 4;
@@ -311,9 +321,12 @@ void ShowHistoryView() {
   SetVisible(kNextPageId, false);
   SetVisible(kPageLabelId, false);
   state.history.clear();
+  SetVisible(kHistoryListId, true);
   if (auto* history = Child<GUI_StoreHistory>(kHistoryListId)) {
     history->Clear();
-    history->visible = 1;
+    // The arrow keys select rows at once, as after a click on the list; a
+    // click on the search box takes the keys back.
+    StoreDialog->SetFocus(history);
   }
   state.historyPage = 1;
   RequestHistory();
@@ -363,6 +376,20 @@ void OnPage(int32_t delta) {
   } else if (delta > 0 && NextPageShown(state.historyPage, state.historyPages)) {
     RequestHistoryPage(state.historyPage + 1);
   }
+}
+
+// The giftable amount on the gift button, the button as wide as it needs.
+void ShowGiftAmount(const std::string& amount) {
+  GUI_Element* button = Child<GUI_Element>(kGiftButtonId);
+  GUI_Element* label = Child<GUI_Element>(kTransferableId);
+  GUI_Element* icon = Child<GUI_Element>(kTransferIconId);
+  if (button == nullptr || label == nullptr || icon == nullptr) return;
+  gui::SetLabelText(StoreDialog, kTransferableId, amount);
+  const int32_t extra = std::max(gui::TextWidth(1, amount) - kTransferableRoom, 0);
+  const int32_t left = StoreDialog->x, top = StoreDialog->y;
+  button->SetBounds(left + kGiftX, top + kGiftY, kGiftW + extra, kGiftH);
+  label->SetBounds(left + kTransferableRight + extra, top + kTransferableY, label->w, label->h);
+  icon->SetBounds(left + kTransferIconX + extra, top + kTransferIconY, icon->w, icon->h);
 }
 
 void CloseStore() {
@@ -441,15 +468,10 @@ void OnHistoryReplaced() {
 
 void RefreshCoinLabels() {
   if (StoreDialog == nullptr) return;
-  // Each amount ends at its coin sign and may not run into the control on
-  // its left: the balance stays in its frame, the transferable amount on
-  // the gift button.
+  // The balance ends at its coin sign and stays in its frame.
   gui::SetLabelText(StoreDialog, kBalanceId,
                     gui::FitText(1, std::to_string(CoinBalanceA()), kBalanceRoom));
-  gui::SetLabelText(
-      StoreDialog, kTransferableId,
-      gui::FitText(1, std::to_string(GiftableCoins(CoinBalanceB(), State().packageSize)),
-                   kTransferableRoom));
+  ShowGiftAmount(std::to_string(GiftableCoins(CoinBalanceB(), State().packageSize)));
   GUI_StoreOffers* list = OfferList();
   if (const StoreOffer* offer = list != nullptr ? list->SelectedOffer() : nullptr) {
     ShowPriceAndBuy(*offer);
