@@ -47,7 +47,7 @@ std::optional<TextSeen> FindHostButtonImage(const std::vector<DrawCall>& draws, 
 std::vector<TextSeen> TextsOf(const std::vector<DrawCall>& draws) {
   std::vector<TextSeen> texts;
   for (const DrawCall& d : draws) {
-    int32_t x = 0, y = 0, font = kHostOwnFont, align = 0;
+    int32_t x = 0, y = 0, font = kHostOwnFont, align = 0, red = 0, green = 0, blue = 0;
     if ((d.name == "HostTooltip" || d.name == "HostMenuText") && d.args.size() >= 2) {
       x = d.args[0];
       y = d.args[1];
@@ -56,13 +56,16 @@ std::vector<TextSeen> TextsOf(const std::vector<DrawCall>& draws) {
       x = d.args[1];
       y = d.args[2];
       font = d.args[3];
+      red = d.args[4];
+      green = d.args[5];
+      blue = d.args[6];
       align = d.args[7];
     } else {
       continue;
     }
     const auto width = static_cast<int32_t>(d.text.size()) * FontAdvance(font);
     const int32_t left = LeftEdge(x, width, align);
-    texts.push_back({d.text, x, y, left + width / 2, y + kTextHalfHeight});
+    texts.push_back({d.text, x, y, left + width / 2, y + kTextHalfHeight, red, green, blue});
   }
   return texts;
 }

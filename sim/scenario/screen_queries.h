@@ -17,6 +17,7 @@ struct TextSeen {
   std::string text;
   int32_t x, y;  // the call's position (as drawn, before alignment)
   int32_t centerX, centerY;
+  int32_t red = 0, green = 0, blue = 0;  // the text's colour (tooltips and menus: 0 0 0)
 };
 
 // Every text the last frame drew, in drawing order.

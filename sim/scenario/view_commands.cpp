@@ -131,6 +131,27 @@ void ExpectTextAt(Context& c, const ScriptLine& line) {
            places.empty() ? "not drawn" : "drawn at " + places);
 }
 
+// expect-text-colour R G B "T": the last frame drew exactly T in that colour
+// (somewhere; other places of T may have other colours).
+void ExpectTextColour(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 4, 4);
+  int32_t rgb[3];
+  for (int i = 0; i < 3; ++i) rgb[i] = static_cast<int32_t>(ParseInteger(line.args[i], line.line, 0, 255));
+  const std::string& text = StringArg(line, 3).text;
+  std::string colours;
+  bool found = false;
+  for (const TextSeen& t : TextsOf(c.Sim().Host().Draws())) {
+    if (t.text != text) continue;
+    found = found || (t.red == rgb[0] && t.green == rgb[1] && t.blue == rgb[2]);
+    if (!colours.empty()) colours += ", ";
+    colours += std::to_string(t.red) + " " + std::to_string(t.green) + " " + std::to_string(t.blue);
+  }
+  c.Expect(found, line.line,
+           QuotedText(text) + " in " + line.args[0].text + " " + line.args[1].text + " " +
+               line.args[2].text,
+           colours.empty() ? "not drawn" : "drawn in " + colours);
+}
+
 void ExpectWindow(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 1);
   const std::string& title = StringArg(line, 0).text;
@@ -150,6 +171,7 @@ void RegisterViewCommands(CommandTable& table) {
   table.Add("expect-text", &ExpectText);
   table.Add("expect-no-text", &ExpectNoText);
   table.Add("expect-text-at", &ExpectTextAt);
+  table.Add("expect-text-colour", &ExpectTextColour);
   table.Add("expect-picture", &ExpectPicture);
   table.Add("expect-window", &ExpectWindow);
   table.Add("expect-no-window", &ExpectNoWindow);
