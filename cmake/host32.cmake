@@ -42,10 +42,16 @@ add_library(host32_httplib INTERFACE)
 target_include_directories(host32_httplib INTERFACE "${QUORLAN_HTTPLIB_DIR}")
 
 # ---- the program ---------------------------------------------------------------
-# Host-side simulator files (sim/*.cpp outside dll_host/) that quorlan-host32
-# shares with quorlan-sim: the scenario runner, the simulated host, the
-# address space, ... Filled in as the host side is moved over.
-set(QUORLAN_HOST32_HOST_SOURCES)
+# The simulated host that quorlan-host32 shares with quorlan-sim: the host's
+# state and functions, the scenario runner, the record, the web server and
+# the pictures' files. Not the software renderer (sim/render/; host32's
+# `shot` writes the frame's draw calls instead, sim/dll_host/scenario/), nor
+# what links the core (sim/linked/, and the commands patch-dump, appearance
+# and png).
+file(GLOB QUORLAN_HOST32_HOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sim/*.cpp
+     ${CMAKE_SOURCE_DIR}/sim/scenario/*.cpp ${CMAKE_SOURCE_DIR}/sim/record/*.cpp)
+list(FILTER QUORLAN_HOST32_HOST_SOURCES EXCLUDE REGEX
+     "/sim/(main|patch_dump|png_command|appearance_command)\\.cpp$")
 
 file(GLOB_RECURSE QUORLAN_HOST32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sim/dll_host/*.cpp)
 # Test programs (each with its own main) live in tests/ folders.
@@ -131,3 +137,45 @@ file(GLOB QUORLAN_GFX_SOURCES ${D}/graphics/*.cpp ${D}/graphics/tests/*.cpp)
 list(FILTER QUORLAN_GFX_SOURCES EXCLUDE REGEX "/draw_sink\\.cpp$")
 quorlan_host32_test(graphics_test ${QUORLAN_GFX_SOURCES} ${D}/win32/opengl32.cpp
   ${D}/win32/tests/layer_test_main.cpp ${CMAKE_SOURCE_DIR}/src/gui/texture/texture_pixels.cpp)
+
+# ---- the real DLL against the simulator -------------------------------------------
+# Every scenario of tests/scenarios plays under both hosts, and the records
+# of what each host observed must be byte-identical (scripts/differential).
+# One test per group of files, so a difference names its group and the
+# groups run side by side; files of no group go to "other".
+set(QUORLAN_SIM_PROGRAM ${CMAKE_SOURCE_DIR}/build/native/quorlan-sim)
+set(QUORLAN_DLL ${CMAKE_SOURCE_DIR}/build/win32/quorlan.dll)
+file(GLOB QUORLAN_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scenarios/*.scn)
+set(QUORLAN_GROUPED)
+foreach(group analyzer forge imbu input login panel prey status store)
+  set(files ${QUORLAN_SCENARIOS})
+  list(FILTER files INCLUDE REGEX "/${group}[^/]*\\.scn$")
+  list(APPEND QUORLAN_GROUPED ${files})
+  add_test(NAME host32.differential.${group}
+           COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/differential --sim ${QUORLAN_SIM_PROGRAM}
+                   --host32 $<TARGET_FILE:quorlan-host32> --dll ${QUORLAN_DLL} ${files})
+endforeach()
+set(files ${QUORLAN_SCENARIOS})
+list(REMOVE_ITEM files ${QUORLAN_GROUPED})
+add_test(NAME host32.differential.other
+         COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/differential --sim ${QUORLAN_SIM_PROGRAM}
+                 --host32 $<TARGET_FILE:quorlan-host32> --dll ${QUORLAN_DLL} ${files})
+
+# The harness catches what would crash a client: a stand-in DLL (built by
+# the win32 preset, tests/host32/fault_dll.cpp) breaks one contract at the
+# main loop's CALL, and the scenario must fail naming the site or import,
+# never pass or hang.
+set(QUORLAN_FAULTS "1|ESP off by 4" "2|broke the host's contract: EBX" "3|aborted the process.*0x45A18D"
+    "4|unimplemented import Beep .in the call at 0x45A18D")
+foreach(fault ${QUORLAN_FAULTS})
+  string(REPLACE "|" ";" parts "${fault}")
+  list(GET parts 0 number)
+  list(GET parts 1 message)
+  add_test(NAME host32.fault_${number}
+           COMMAND qemu-i386 -cpu max $<TARGET_FILE:quorlan-host32> run
+                   ${CMAKE_SOURCE_DIR}/tests/host32/main_loop.scn
+                   --dll ${CMAKE_SOURCE_DIR}/build/win32/fault_${number}.dll)
+  set_tests_properties(host32.fault_${number} PROPERTIES
+                       PASS_REGULAR_EXPRESSION "main_loop.scn:5: .*${message}.*\n0 passed, 1 failed"
+                       TIMEOUT 60)
+endforeach()

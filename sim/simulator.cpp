@@ -198,9 +198,19 @@ void Simulator::SetGameState(int32_t state) { HostGameState() = state; }
 
 void Simulator::Frame(int count) {
   for (int i = 0; i < count; ++i) {
+    // A process that ended (before the frame, in a message it delivers or
+    // in the main loop's work) draws nothing more; the last frame stays what
+    // the scenario looks at.
+    if (os_->Exited()) return;
     DeliverPostedMessages();
-    host_->Draws().clear();
+    if (os_->Exited()) return;
+    std::vector<DrawCall> previous;
+    previous.swap(host_->Draws());
     host_->ExecuteCallSite(site::kMainLoopTick, {});
+    if (os_->Exited()) {
+      host_->Draws().swap(previous);
+      return;
+    }
     // The patched frame call (and with it the library's login dialogs)
     // belongs to the host's screens outside the game world; in the game the
     // host draws its frame by its own path.

@@ -10,12 +10,14 @@
 #include "sim/address_space.h"
 #include "sim/dll_host/dll_path.h"
 #include "sim/dll_host/dll_symbols.h"
+#include "sim/dll_host/graphics/renderer_devices.h"
 #include "sim/dll_host/host_gate.h"
 #include "sim/dll_host/host_step.h"
 #include "sim/dll_host/machine.h"
 #include "sim/dll_host/session.h"
 #include "sim/dll_host/pe/loaded_dll.h"
 #include "sim/dll_host/site_contracts.h"
+#include "sim/host_conventions.h"
 #include "sim/library_link.h"
 #include "sim/scenario/screen_queries.h"
 #include "sim/simulator.h"
@@ -24,6 +26,8 @@ namespace sim::dll_host {
 namespace {
 
 constexpr uint32_t kFrameDrawSite = 0x4D3AC8;
+// The host's Direct3D 9 render-state setup before the library draws a texture.
+constexpr uint32_t kRenderStateSetupFunction = 0x534650;
 constexpr uint8_t kJumpOpcode = 0xE9;
 
 std::string Hex(uint32_t value) {
@@ -41,6 +45,7 @@ class DllLibrary final : public LibraryLink {
   ~DllLibrary() override { SetMachine(nullptr, nullptr); }
 
   void Attach() override {
+    InstallGraphics(simulator_.Host());
     std::string error;
     dll_ = LoadedDll::Load(DllPath(), &error);
     if (dll_ == nullptr) throw std::runtime_error(error);
@@ -111,6 +116,23 @@ class DllLibrary final : public LibraryLink {
   }
 
  private:
+  // The renderer's graphics interfaces, which the DLL draws its textures
+  // with; the two host functions it calls before such a draw tell which
+  // surface the draw lands on (the simulator's versions of them draw
+  // nothing and need not know).
+  static void InstallGraphics(SimHost& host) {
+    graphics::InstallRendererDevices(host.Renderer());
+    host.DefineFunction(kRenderStateSetupFunction, [](const uint32_t* a, int count) {
+      if (count > 0) graphics::NoteRenderStateSetup(static_cast<int32_t>(a[0]));
+      return 0u;
+    });
+    // A member call: the renderer, then the surface.
+    host.DefineFunction(kRendererPrepareFunction, [](const uint32_t* a, int count) {
+      if (count > 1) graphics::NoteSurfacePrepared(static_cast<int32_t>(a[1]));
+      return 0u;
+    });
+  }
+
   // A CALL whose host code continues at `address` hands control back there
   // for the duration of the step: a JMP to the step's return code, the
   // host's bytes put back afterwards.

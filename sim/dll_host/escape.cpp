@@ -45,7 +45,9 @@ bool OnMainThread() { return ::getpid() == static_cast<pid_t>(::gettid()); }
 
 void FailScenario(const std::string& message) {
   if (OnMainThread() && InsideHostStep()) {
-    LeaveStep(std::make_exception_ptr(std::runtime_error(message)));
+    // Where the host was when it broke: the entry that led to the call.
+    LeaveStep(std::make_exception_ptr(
+        std::runtime_error(message + " (in " + CurrentStepName() + ")")));
   }
   if (!OnMainThread()) {
     // The scenario fails when the host next looks (after the command).

@@ -1,7 +1,10 @@
 // quorlan-host32: the simulated host as an i686 Linux program that loads the
 // real quorlan.dll. Commands:
-//   probe [--dll PATH]   load the DLL (default build/win32/quorlan.dll),
-//                        list the imports the Win32 layer lacks, attach it
+//   run FILE.scn... [--dll PATH] [--shots DIR] [--record FILE]
+//                        play scenarios as quorlan-sim does, the library
+//                        being the DLL (default build/win32/quorlan.dll)
+//   probe [--dll PATH]   load the DLL, list the imports the Win32 layer
+//                        lacks, attach it
 #include <sys/mman.h>
 
 #include <cstdio>
@@ -10,6 +13,7 @@
 #include <vector>
 
 #include "host/host_memory.h"
+#include "sim/commands.h"
 #include "sim/dll_host/dll_path.h"
 #include "sim/dll_host/machine.h"
 #include "sim/dll_host/pe/loaded_dll.h"
@@ -28,7 +32,9 @@ constexpr int kExitUsage = 2;
 constexpr int kExitLoadFailed = 1;
 
 int Usage() {
-  std::fprintf(stderr, "usage: quorlan-host32 probe [--dll PATH]\n");
+  std::fprintf(stderr,
+               "usage: quorlan-host32 run FILE.scn... [--dll PATH] [--shots DIR] [--record FILE]\n"
+               "       quorlan-host32 probe [--dll PATH]\n");
   return kExitUsage;
 }
 
@@ -84,6 +90,7 @@ int Probe(const std::vector<std::string>& args) {
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return sim::dll_host::Usage();
+  if (args[0] == "run") return sim::RunCommand(argc - 2, argv + 2);
   if (args[0] == "probe") return sim::dll_host::Probe({args.begin() + 1, args.end()});
   return sim::dll_host::Usage();
 }

@@ -142,6 +142,7 @@ constexpr uint32_t kDirectionFlag = 0x400;
 struct OpenStep {
   StepFrame* frame;
   std::exception_ptr error;
+  const std::string* what;
 };
 std::vector<OpenStep>& OpenSteps() {
   static std::vector<OpenStep> steps;
@@ -162,6 +163,8 @@ uint32_t StepReturnAddress() {
 
 bool InsideHostStep() { return !OpenSteps().empty(); }
 
+std::string CurrentStepName() { return OpenSteps().empty() ? std::string() : *OpenSteps().back().what; }
+
 bool AbandonCurrentStep(std::exception_ptr error) {
   if (OpenSteps().empty()) return false;
   OpenSteps().back().error = std::move(error);
@@ -180,7 +183,7 @@ StepResult RunHostStep(const StepSetup& setup) {
   frame.ebp = setup.ebp != 0 ? setup.ebp : kSentinelEbp;
 
   StepFrame* outer = quorlan_active_step;
-  OpenSteps().push_back({&frame, nullptr});
+  OpenSteps().push_back({&frame, nullptr, &setup.what});
   quorlan_active_step = &frame;
   quorlan_step_run(&frame);
   quorlan_active_step = outer;

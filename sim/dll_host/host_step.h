@@ -61,5 +61,7 @@ uint32_t StepReturnAddress();
 // step's abandon code. False when no step runs.
 bool AbandonCurrentStep(std::exception_ptr error);
 bool InsideHostStep();
+// The innermost open step's `what` ("" outside steps).
+std::string CurrentStepName();
 
 }  // namespace sim::dll_host

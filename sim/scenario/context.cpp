@@ -6,7 +6,6 @@
 #include <ostream>
 
 #include "sim/scenario/fields.h"
-#include "web/endpoints.h"
 
 namespace sim::scenario {
 namespace {
@@ -43,7 +42,7 @@ Context::Context(const std::string& file, const RunOptions& options, std::ostrea
     : file_(file), options_(options), out_(out) {
   simulator_ = std::make_unique<Simulator>();
   web_ = std::make_unique<WebServer>();
-  web::UseEndpointsBelow(web_->BaseUrl());
+  simulator_->Library().PointWebAt(web_->BaseUrl());
   if (options_.record == nullptr) return;
   const Folders& folders = simulator_->folders();
   record_ = std::make_unique<record::ScenarioRecord>(

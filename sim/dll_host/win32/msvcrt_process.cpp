@@ -4,6 +4,8 @@
 #include <pthread.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <string>
 
 #include "sim/dll_host/session.h"
 #include "sim/dll_host/win32/kernel32_threads.h"
@@ -15,7 +17,6 @@ namespace {
 
 // msvcrt has 36 numbered locks; MinGW's stream locks use 16 + stream index.
 constexpr int32_t kLockCount = 64;
-constexpr int32_t kAbortCode = 3, kRuntimeErrorCode = 255;
 constexpr int32_t kCrtEagain = 11;
 
 pthread_mutex_t* Locks() {
@@ -64,10 +65,16 @@ void CRT_API CrtEndThreadEx(uint32_t code) {
 
 void CRT_API CrtExit(int32_t code) { EndProcess(static_cast<uint32_t>(code)); }
 
-void CRT_API CrtAbort() { EndProcess(kAbortCode); }
+// abort (std::terminate's end, when an exception found no handler) and
+// "runtime error R60nn" (the runtime gave up) take a player's client down:
+// never an outcome a scenario may pass with.
+void CRT_API CrtAbort() { FailScenario("the library aborted the process (abort)"); }
 
-// "runtime error R60nn": the runtime gave up; the process ends as msvcrt's does.
-void CRT_API CrtAmsgExit(int32_t message) { EndProcess(kRuntimeErrorCode); }
+void CRT_API CrtAmsgExit(int32_t message) {
+  char number[16];
+  std::snprintf(number, sizeof(number), "R60%02d", static_cast<int>(message % 100));
+  FailScenario(std::string("the library's runtime gave up (runtime error ") + number + ")");
+}
 
 void CRT_API CrtInitTerm(CrtInitializer* begin, CrtInitializer* end) {
   for (CrtInitializer* entry = begin; entry < end; ++entry) {

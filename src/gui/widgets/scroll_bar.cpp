@@ -34,8 +34,10 @@ void GUI_ScrollBar::SetRange(int32_t m) {
 void GUI_ScrollBar::SetPosition(int32_t p, bool quiet) {
   p = std::clamp(p, 0, maximum);
   if (p == position && !quiet) return;
-  thumbOffset = std::clamp(static_cast<int32_t>(static_cast<float>(p) * pixelsPerStep), 0,
-                           trackLength);
+  // Float arithmetic, rounded to float before it is cut: at the last
+  // position the thumb lands exactly at the end of the track.
+  const float offset = static_cast<float>(p) * pixelsPerStep;
+  thumbOffset = std::clamp(static_cast<int32_t>(offset), 0, trackLength);
   position = p;
   if (!quiet) Post(p);
 }
