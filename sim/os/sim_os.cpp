@@ -7,6 +7,10 @@
 
 namespace sim {
 
+const char* CursorName(CursorShape shape) {
+  return shape == CursorShape::SizeNorthSouth ? "size-ns" : "arrow";
+}
+
 // ---- memory protection -------------------------------------------------------------
 
 uint32_t Os::ProtectionAt(uint32_t address) {

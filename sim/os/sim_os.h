@@ -40,6 +40,8 @@ struct CalendarParts {
 };
 
 enum class CursorShape : uint8_t { Arrow, SizeNorthSouth };
+// "arrow", "size-ns": as scenarios and the record name the shapes.
+const char* CursorName(CursorShape shape);
 
 class Os {
  public:

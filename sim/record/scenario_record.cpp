@@ -116,6 +116,10 @@ void ScenarioRecord::WriteSinks(const HostSinks& s) {
     for (const auto& [key, up] : keys) out_ << " " << int{key} << (up ? "/up" : "/down");
     out_ << "\n";
   }
+  if (s.cursor != cursor_) {
+    out_ << "cursor " << CursorName(s.cursor) << "\n";
+    cursor_ = s.cursor;
+  }
   for (const std::string& line : reported_) out_ << line << "\n";
   reported_.clear();
   if (s.exited && !exitWritten_) {

@@ -155,7 +155,8 @@ record::HostSinks Context::Sinks() {
           .hostCharacters = simulator_->HostCharacters(),
           .keys = os.SyntheticKeys(),
           .exited = os.Exited(),
-          .exitCode = os.ExitCode()};
+          .exitCode = os.ExitCode(),
+          .cursor = os.CurrentCursor()};
 }
 
 void Context::BeginRecordLine(const ScriptLine& line) {

@@ -228,6 +228,18 @@ void ExpectClipboard(Context& c, const ScriptLine& line) {
            os.clipboardHasText ? QuotedText(os.clipboard) : "no text");
 }
 
+// expect-cursor arrow|size-ns: the mouse cursor's shape the library set
+// last (the machine starts with the arrow).
+void ExpectCursor(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string& wanted = line.args[0].text;
+  if (wanted != CursorName(CursorShape::Arrow) && wanted != CursorName(CursorShape::SizeNorthSouth)) {
+    throw ScriptError(line.line, "expect-cursor: arrow or size-ns, got " + wanted);
+  }
+  const char* shown = CursorName(c.Sim().Os().CurrentCursor());
+  c.Expect(wanted == shown, line.line, "cursor " + wanted, std::string("cursor ") + shown);
+}
+
 void ExpectExit(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 1);
   const auto code = static_cast<uint32_t>(
@@ -316,6 +328,7 @@ void RegisterInputCommands(CommandTable& table) {
   table.Add("clipboard", &Clipboard);
   table.Add("expect-clipboard", &ExpectClipboard);
   table.Add("expect-exit", &ExpectExit);
+  table.Add("expect-cursor", &ExpectCursor);
   table.Add("expect-passed", &ExpectPassed);
   table.Add("expect-host-chars", &ExpectHostChars);
   table.Add("expect-keys", &ExpectKeys);
