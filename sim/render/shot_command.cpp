@@ -1,7 +1,5 @@
 // `shot NAME.png`: the last frame as a picture, drawn by the software
 // renderer (the simulator; quorlan-host32 draws no pictures).
-#include <filesystem>
-
 #include "sim/render/png_writer.h"
 #include "sim/render/renderer.h"
 #include "sim/scenario/command_table.h"
@@ -10,13 +8,7 @@ namespace sim::scenario {
 namespace {
 
 void Shot(Context& c, const ScriptLine& line) {
-  RequireArgs(line, 1, 1);
-  const std::string& name = line.args[0].text;
-  if (name.empty() || name.find('/') != std::string::npos) {
-    throw ScriptError(line.line, "shot: a plain file name is needed, got " + name);
-  }
-  std::filesystem::create_directories(c.Options().shotsFolder);
-  const std::string path = c.Options().shotsFolder + "/" + name;
+  const std::string path = ShotPath(c, line);
   const Framebuffer frame = RenderFrame(c.Sim().Host().Draws(), c.Sim().Width(), c.Sim().Height());
   c.Expect(WritePng(frame, path), line.line, "picture " + path, "it could not be written");
 }

@@ -51,8 +51,12 @@ void RegisterSetupCommands(CommandTable& table);
 void RegisterMessageCommands(CommandTable& table);
 void RegisterCheckCommands(CommandTable& table);
 void RegisterViewCommands(CommandTable& table);
-// `shot`: the simulator renders the frame; quorlan-host32 only checks the name.
+// `shot NAME.png`: the simulator renders the frame into a picture,
+// quorlan-host32 writes its draw calls (NAME.png.draws).
 void RegisterShotCommand(CommandTable& table);
+// Where `shot NAME` writes (the shots folder, made if missing), the name
+// checked to be a plain file name.
+std::string ShotPath(Context& c, const ScriptLine& line);
 void RegisterInputCommands(CommandTable& table);
 void RegisterHostInterfaceCommands(CommandTable& table);
 

@@ -152,6 +152,20 @@ void ExpectTextColour(Context& c, const ScriptLine& line) {
            colours.empty() ? "not drawn" : "drawn in " + colours);
 }
 
+}  // namespace
+
+std::string ShotPath(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string& name = line.args[0].text;
+  if (name.empty() || name.find('/') != std::string::npos) {
+    throw ScriptError(line.line, "shot: a plain file name is needed, got " + name);
+  }
+  std::filesystem::create_directories(c.Options().shotsFolder);
+  return c.Options().shotsFolder + "/" + name;
+}
+
+namespace {
+
 void ExpectWindow(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 1);
   const std::string& title = StringArg(line, 0).text;

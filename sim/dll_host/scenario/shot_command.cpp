@@ -1,7 +1,6 @@
 // `shot NAME.png` in quorlan-host32: this host has no software renderer, so
 // the picture of the frame is its draw calls, one line each as the record
 // writes them, in NAME.png.draws beside where the simulator writes NAME.png.
-#include <filesystem>
 #include <fstream>
 
 #include "sim/record/record_text.h"
@@ -12,13 +11,7 @@ namespace sim::scenario {
 namespace {
 
 void Shot(Context& c, const ScriptLine& line) {
-  RequireArgs(line, 1, 1);
-  const std::string& name = line.args[0].text;
-  if (name.empty() || name.find('/') != std::string::npos) {
-    throw ScriptError(line.line, "shot: a plain file name is needed, got " + name);
-  }
-  std::filesystem::create_directories(c.Options().shotsFolder);
-  const std::string path = c.Options().shotsFolder + "/" + name + ".draws";
+  const std::string path = ShotPath(c, line) + ".draws";
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   for (const DrawCall& call : c.Sim().Host().Draws()) out << record::DrawLine(call) << "\n";
   out.flush();
