@@ -6,6 +6,7 @@
 #include "enhancements/enhancements.h"
 #include "enhancements/exit_warning.h"
 #include "features/analyzer/analyzer.h"
+#include "features/cyclopedia/cyclopedia.h"
 #include "features/forge/forge.h"
 #include "features/imbuements/imbuements.h"
 #include "features/prey/prey.h"
@@ -48,6 +49,7 @@ void WireSubsystems() {
 
   // Features, each with its opcodes, windows, commands and per-game reset.
   analyzer::Install();
+  cyclopedia::Install();
   forge::Install();
   prey::Install();
   imbuements::Install();

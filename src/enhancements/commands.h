@@ -17,6 +17,8 @@ inline constexpr int32_t kOpenPreyTrackerCommand = 1006;
 inline constexpr int32_t kOpenForgeCommand = 1013;
 inline constexpr int32_t kOpenHotkeysCommand = 1014;
 inline constexpr int32_t kOpenImbuementTrackerCommand = 1015;
+inline constexpr int32_t kOpenCyclopediaCommand = 1017;
+inline constexpr int32_t kOpenBestiaryTrackerCommand = 1018;
 inline constexpr int32_t kFirstMenuCommand = 0x1000;
 inline constexpr int32_t kLastMenuCommand = 0x1003;
 
