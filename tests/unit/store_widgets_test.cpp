@@ -2,6 +2,7 @@
 // scroll arithmetic of the lists' arrow keys, and the colours and clipping
 // of the offer cards. What the whole window shows and sends is the
 // scenarios' business.
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +11,8 @@
 #include "features/store/offer_list.h"
 #include "features/store/pieces.h"
 #include "features/store/state.h"
+#include "gui/dialog.h"
+#include "gui/widgets/label.h"
 #include "gui_widgets_fixture.h"
 #include "protocol/shared_values.h"
 
@@ -163,6 +166,32 @@ TEST_F(StoreWidgets, OfferCardsClipLongNamesAndColourPricesAboveTheBalance) {
   EXPECT_EQ(texts[4].text, "400");
   EXPECT_EQ(texts[4].args[2], top + 85 + 40);
   for (const sim::DrawCall& text : texts) EXPECT_LE(text.args[2] + 12, 37 + 436) << text.text;
+}
+
+// A click focuses the gift button, which raises it over its siblings; its
+// amount must still be drawn after its face, not hidden under it.
+TEST_F(StoreWidgets, TheGiftAmountStaysOnTheButtonsFaceAfterAClick) {
+  GUI_Dialog dialog(0, 0, 400, 100, "Store", 0);
+  auto* gift = dialog.AddChild(new GUI_TransferButton(173, 20, 130, 20, 102));
+  auto* amount = dialog.AddChild(new GUI_Label(285, 26, 0, 14, "4294967295", 106, 180, 180, 180));
+  amount->align = 2;
+  gift->faceParts.push_back(amount);
+  amount->visible = 0;
+  for (const bool clicked : {false, true}) {
+    if (clicked) dialog.SetFocus(gift);
+    simulator.Host().Draws().clear();
+    dialog.Draw();
+    const std::vector<std::string> draws = TakeDraws();
+    const auto face = std::find(draws.begin(), draws.end(),
+                                Skin(173 + 3, 23, store::kTransferSrcX, store::kTransferSrcY,
+                                     store::kTransferW, store::kTransferH));
+    const auto text = std::find(draws.begin(), draws.end(),
+                                Text(285, 26, 1, 180, 180, 180, "4294967295", 2));
+    ASSERT_NE(face, draws.end()) << "clicked " << clicked;
+    ASSERT_NE(text, draws.end()) << "clicked " << clicked;
+    EXPECT_GT(text, face) << "clicked " << clicked;
+    EXPECT_EQ(std::count(draws.begin(), draws.end(), *text), 1) << "clicked " << clicked;
+  }
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ void GUI_TransferButton::Draw() {
   const int32_t p = pressed ? 1 : 0;
   gui::Skin(x + kTransferInset + p, y + (h - store::kTransferH) / 2 + p, gui::kSheet,
             store::kTransferSrcX, store::kTransferSrcY, store::kTransferW, store::kTransferH);
+  for (GUI_Element* part : faceParts) part->Draw();
 }
 
 GUI_StoreSearchBox::GUI_StoreSearchBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id)

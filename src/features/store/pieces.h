@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "features/store/state.h"
 #include "gui/draw.h"
@@ -87,7 +88,14 @@ class GUI_TransferButton : public GUI_PressElement {
       : GUI_PressElement(x, y, w, h, id) {
     interactive = 1;
   }
+  // Draws the face, then the parts that stand on it. A click focuses the
+  // button, which raises it over its siblings: the amount and its coin sign
+  // are therefore drawn by the button (and hidden as siblings), so they stay
+  // readable after the first click.
   void Draw() override;
+
+  // Elements of the same window drawn on the face, in order.
+  std::vector<GUI_Element*> faceParts;
 };
 
 // The search box: a text box whose Enter posts (enterHandler, enterCode, 0);

@@ -221,12 +221,14 @@ std::unique_ptr<GUI_Dialog> BuildStore() {
 
   AddCoinIcon(d, 105, 511, kBalanceIconId);
   AddCoinIcon(d, kTransferIconX, kTransferIconY, kTransferIconId);
+  gift->faceParts.push_back(d.FindChild(kTransferIconId));
   AddCoinIcon(d, 751, 91, kPriceIconId);
   d.FindChild(kPriceIconId)->visible = 0;
   // The amounts end just left of their coin signs; the price is centred in
   // its frame.
   AddLabel(d, 104, 513, kBalanceId, 2);
-  AddLabel(d, kTransferableRight, kTransferableY, kTransferableId, 2);
+  gift->faceParts.push_back(AddLabel(d, kTransferableRight, kTransferableY, kTransferableId, 2));
+  for (GUI_Element* part : gift->faceParts) part->visible = 0;
   AddLabel(d, 490, 461, kPageLabelId)->visible = 0;
   auto* name = AddLabel(d, 623, 44, kOfferNameId);
   name->font = 4;
