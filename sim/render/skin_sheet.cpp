@@ -277,7 +277,33 @@ void CoinTransfer(Framebuffer& fb, const Rect& r) {
   });
 }
 
-// The store's pieces of sheet 4 (the coordinates the store's widgets copy).
+// ---- the cyclopedia's pieces ----------------------------------------------------------
+
+// The class pictures: two columns of 60 x 62 cells, eleven rows; each cell
+// a numbered box (left column 1 to 11, right column 12 to 22), so a shot
+// tells which picture a class card chose.
+void ClassPictures(Framebuffer& fb, const Rect& r) {
+  constexpr int64_t kCellW = 60, kCellH = 62;
+  for (int64_t column = 0; column < 2; ++column) {
+    for (int64_t row = 0; row < 11; ++row) {
+      const Rect cell{r.x + kCellW * column + 4, r.y + kCellH * row + 4, kCellW - 8, kCellH - 8};
+      DrawNumberedBox(fb, cell, column * 11 + row + 1, false);
+    }
+  }
+}
+
+// A completed creature's check: a green tick.
+void CheckMark(Framebuffer& fb, const Rect& r) {
+  fb.Paint(r, [](int64_t u, int64_t v) -> Pixel {
+    const bool down = u >= 1 && u <= 4 && (v == u + 3 || v == u + 2);
+    const bool up = u >= 4 && u <= 10 && (v == 10 - u || v == 11 - u);
+    if (!down && !up) return std::nullopt;
+    return Rgba{110, 220, 90, 255};
+  });
+}
+
+// The store's pieces of sheet 4 (the coordinates the store's widgets copy),
+// and the cyclopedia's.
 struct StorePiece {
   int64_t x, y, w, h;
   void (*paint)(Framebuffer& fb, const Rect& r);
@@ -290,6 +316,9 @@ constexpr StorePiece kStorePieces[] = {
     {180, 620, 166, 22, CategoryBarPlain},     // GUI_StoreCategories::kBarSrcY
     {180, 642, 166, 22, CategoryBarSelected},  // kSelectedBarSrcY
     {33, 274, 45, 14, CoinTransfer},           // the gift button's picture
+    {352, 0, 120, 682, ClassPictures},         // the cyclopedia's class pictures
+    {82, 613, 12, 9, CheckMark},               // a completed creature's check
+    {106, 378, 16, 16, CoinSign},              // the charms' price coin
 };
 
 const StorePiece* FindStorePiece(int sheet, int64_t srcX, int64_t srcY) {

@@ -152,6 +152,31 @@ void ExpectTextColour(Context& c, const ScriptLine& line) {
            colours.empty() ? "not drawn" : "drawn in " + colours);
 }
 
+// expect-skin SRCX SRCY [X Y]: the last frame copied a region of sheet 4
+// whose corner is (SRCX, SRCY) (to (X, Y) when given): which picture of the
+// sheet a control chose.
+void ExpectSkin(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 2, 4);
+  if (line.args.size() == 3) RequireArgs(line, 4, 4);
+  std::vector<int32_t> wanted;
+  for (const Token& arg : line.args) {
+    wanted.push_back(static_cast<int32_t>(ParseInteger(arg, line.line, INT32_MIN, INT32_MAX)));
+  }
+  constexpr int32_t kToolkitSheet = 4;
+  std::string places;
+  bool found = false;
+  for (const DrawCall& call : c.Sim().Host().Draws()) {
+    if (call.name != "HostDrawSkin" || call.args.size() < 8 || call.args[3] != kToolkitSheet) continue;
+    if (call.args[4] != wanted[0] || call.args[5] != wanted[1]) continue;
+    found = found || wanted.size() == 2 || (call.args[1] == wanted[2] && call.args[2] == wanted[3]);
+    if (!places.empty()) places += ", ";
+    places += std::to_string(call.args[1]) + " " + std::to_string(call.args[2]);
+  }
+  std::string what = "sheet 4 at " + line.args[0].text + " " + line.args[1].text + " copied";
+  if (wanted.size() == 4) what += " to " + line.args[2].text + " " + line.args[3].text;
+  c.Expect(found, line.line, what, places.empty() ? "not copied" : "copied to " + places);
+}
+
 }  // namespace
 
 std::string ShotPath(Context& c, const ScriptLine& line) {
@@ -187,6 +212,7 @@ void RegisterViewCommands(CommandTable& table) {
   table.Add("expect-text-at", &ExpectTextAt);
   table.Add("expect-text-colour", &ExpectTextColour);
   table.Add("expect-picture", &ExpectPicture);
+  table.Add("expect-skin", &ExpectSkin);
   table.Add("expect-window", &ExpectWindow);
   table.Add("expect-no-window", &ExpectNoWindow);
   RegisterShotCommand(table);
