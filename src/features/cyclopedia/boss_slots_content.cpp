@@ -174,7 +174,8 @@ void GUI_BossSlotsContent::Draw() {
             Printed("Unlocks at %u Boss Points", slots.nextUnlockPoints), 0);
   for (int slot = 0; slot < 2; ++slot) DrawSlot(slot, PanelX(slot), y + kPanelTop);
 
-  const int32_t boostedY = y + h - 30;
+  // Below the slots' buttons, outside the element's own rectangle.
+  const int32_t boostedY = y + kPanelTop + kPanelH + 40;
   const bool boosted = slots.boosted.unlocked && slots.boosted.bossId != 0;
   const std::string boostedName = boosted ? NameOr(slots.boosted.bossId, "Unknown") : "None";
   gui::Text(x + 4, boostedY, kFont, kHeadingColor,

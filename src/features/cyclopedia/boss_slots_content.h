@@ -1,7 +1,7 @@
 // The Boss Slots page: boss points, the equipment loot bonus, the two boss
 // slots (locked, choosing among the selectable bosses, or holding a boss
 // with its bonuses) and the boosted boss. Each slot's "Select" button sits
-// below its panel.
+// below its panel, the boosted boss below those.
 #pragma once
 
 #include <cstdint>

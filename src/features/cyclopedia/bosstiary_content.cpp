@@ -26,9 +26,12 @@ constexpr gui::Color kCategoryColors[3] = {{190, 170, 120}, {200, 120, 60}, {210
 
 constexpr const char* kLevelNames[3] = {"Prowess", "Expertise", "Mastery"};
 
+// A level's progress: the kills towards its threshold, at most the
+// threshold itself (the total stands beside the name), so even the
+// largest count reads whole in its column.
 std::string Fraction(uint32_t kills, uint32_t threshold) {
   char text[32];
-  std::snprintf(text, sizeof(text), "%u / %u", kills, threshold);
+  std::snprintf(text, sizeof(text), "%u / %u", std::min(kills, threshold), threshold);
   return text;
 }
 

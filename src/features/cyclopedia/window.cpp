@@ -192,7 +192,7 @@ void BuildBestiaryPage(GUI_Dialog& dialog) {
   next->SetHandler(&OnCyclopediaCode, kNextPage);
   AddToPage(dialog, Tab::Bestiary, new GUI_BestiaryContent(kContentX, 86, kContentW, 414, kBestiaryId));
   auto* track = AddToPage(dialog, Tab::Bestiary,
-                          new GUI_CheckBox(24, 328, 120, 16, "Track Kills", false, kTrackBoxId,
+                          new GUI_CheckBox(14, 510, 120, 22, "Track Kills", false, kTrackBoxId,
                                            kLabelColor.r, kLabelColor.g, kLabelColor.b),
                           kOnDetails);
   track->interactive = 1;
@@ -227,7 +227,12 @@ void OnSlotOneSelect(int32_t code, int32_t) { OnCyclopediaCode(code, 1); }
 void OnSlotTwoSelect(int32_t code, int32_t) { OnCyclopediaCode(code, 2); }
 
 void BuildBossSlotsPage(GUI_Dialog& dialog) {
-  AddToPage(dialog, Tab::BossSlots, new GUI_BossSlotsContent(kContentX, kContentY + 2, kContentW, 440, 0));
+  // The content ends above the buttons: a press on it raises it, and it
+  // must never come to lie over them.
+  AddToPage(dialog, Tab::BossSlots,
+            new GUI_BossSlotsContent(kContentX, kContentY + 2, kContentW,
+                                     GUI_BossSlotsContent::kPanelTop + GUI_BossSlotsContent::kPanelH + 2,
+                                     0));
   const int32_t buttonY = kContentY + 2 + GUI_BossSlotsContent::kPanelTop +
                           GUI_BossSlotsContent::kPanelH + 6;
   for (int slot = 0; slot < 2; ++slot) {
