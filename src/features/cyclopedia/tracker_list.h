@@ -4,6 +4,7 @@
 // on a row asks for the creature's details.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -53,7 +54,8 @@ class GUI_BestiaryTrackerList : public GUI_Element {
   void OnWheel(int32_t px, int32_t py, uint8_t up) override { scrollBar_->OnWheel(px, py, up); }
 
  private:
-  int32_t VisibleRows() const { return h / GUI_BestiaryTrackerSlot::kHeight; }
+  // At least one row, also in the smallest window.
+  int32_t VisibleRows() const { return std::max(h / GUI_BestiaryTrackerSlot::kHeight, 1); }
   bool ScrollBarShown() const { return scrollBar_->maximum > 0; }
   // Places the rows in view and hides the others.
   void Layout();
