@@ -12,6 +12,7 @@
 #include <sanitizer/asan_interface.h>
 
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,7 +39,14 @@ const Opening kOpenings[] = {
     {1004, {"Exp Tracker", "Drop Tracker", "Kill Tracker"}},  // the analyzer
     {1006, {}},                                               // the prey tracker
     {1015, {}},                                               // the imbuement tracker
-    {1013, {}},                                               // the forge, on Transfer
+    {1018, {}},                                               // the bestiary tracker
+};
+
+// The current dialog is one at a time: inputs take turns at which is open,
+// so every dialog's refreshes meet the messages.
+const Opening kDialogOpenings[] = {
+    {1013, {}},  // the forge, on Transfer
+    {1017, {}},  // the cyclopedia, on its Bestiary page
 };
 
 // Inputs after which a new simulated host is made: its recorded calls and
@@ -61,6 +69,7 @@ class Session {
     simulator_.SetGameState(kInGame);
     simulator_.Frame();
     OpenWindows();
+    Open(kDialogOpenings[runs_++ % std::size(kDialogOpenings)]);
     for (const std::vector<uint8_t>& message : messages) {
       simulator_.ServerMessage(message);
       Unpoison();
@@ -76,18 +85,20 @@ class Session {
 
  private:
   void OpenWindows() {
-    for (const Opening& opening : kOpenings) {
-      simulator_.Host().ExecutePointer(sim::site::kPanelCommandSlot, {opening.panelCommand});
-      simulator_.Frame();
-      for (const std::string& button : opening.buttons) {
-        const auto seen = sim::scenario::FindText(simulator_.Host().Draws(), button, 1);
-        if (!seen) continue;
-        const auto point = static_cast<intptr_t>((static_cast<uint32_t>(seen->centerY) << 16) |
-                                                 (static_cast<uint32_t>(seen->centerX) & 0xFFFF));
-        simulator_.SendToMainWindow(kWmLButtonDown, 0, point);
-        simulator_.SendToMainWindow(kWmLButtonUp, 0, point);
-        simulator_.Frame(2);  // a button's code runs on the next tick
-      }
+    for (const Opening& opening : kOpenings) Open(opening);
+  }
+
+  void Open(const Opening& opening) {
+    simulator_.Host().ExecutePointer(sim::site::kPanelCommandSlot, {opening.panelCommand});
+    simulator_.Frame();
+    for (const std::string& button : opening.buttons) {
+      const auto seen = sim::scenario::FindText(simulator_.Host().Draws(), button, 1);
+      if (!seen) continue;
+      const auto point = static_cast<intptr_t>((static_cast<uint32_t>(seen->centerY) << 16) |
+                                               (static_cast<uint32_t>(seen->centerX) & 0xFFFF));
+      simulator_.SendToMainWindow(kWmLButtonDown, 0, point);
+      simulator_.SendToMainWindow(kWmLButtonUp, 0, point);
+      simulator_.Frame(2);  // a button's code runs on the next tick
     }
   }
 
@@ -104,6 +115,7 @@ class Session {
   }
 
   sim::Simulator simulator_;
+  size_t runs_ = 0;
   uint8_t* poisoned_ = nullptr;
   uint32_t poisonedSize_ = 0;
 };
