@@ -144,8 +144,13 @@ bool GUI_TextBox::EraseSelection() {
   return true;
 }
 
-// A clipboard that cannot be written leaves nothing to report.
-void GUI_TextBox::Copy() const { platform::Get().SetClipboardText(WithCrLf(text)); }
+// A clipboard that cannot be written leaves nothing to report. A masked box
+// (a password) copies nothing: its text must not leave it for every other
+// program to read.
+void GUI_TextBox::Copy() const {
+  if (maskChar != 0) return;
+  platform::Get().SetClipboardText(WithCrLf(text));
+}
 
 void GUI_TextBox::Paste() {
   std::string pasted;
