@@ -96,8 +96,9 @@ void DrawElements(const CreatureDetails& d, int32_t x, int32_t y) {
 }
 
 // Loot under its rarity headings, two names a line, within the height
-// given; what does not fit ends the last line with "...".
-void DrawLoot(const CreatureDetails& d, int32_t x, int32_t y, int32_t w, int32_t bottom) {
+// given; what does not fit ends the last line with "...". Answers where
+// the next line would start.
+int32_t DrawLoot(const CreatureDetails& d, int32_t x, int32_t y, int32_t w, int32_t bottom) {
   const int32_t columnW = (w - 10) / 2;
   int32_t lineY = y;
   for (uint8_t rarity = 0; rarity < 5; ++rarity) {
@@ -108,14 +109,14 @@ void DrawLoot(const CreatureDetails& d, int32_t x, int32_t y, int32_t w, int32_t
     if (names.empty()) continue;
     if (lineY + kLineH > bottom) {
       gui::Text(x, lineY - kLineH, kFont, kTextColor, "...", 0);
-      return;
+      return lineY;
     }
     gui::Text(x, lineY, kFont, kHeadingColor, LootHeading(rarity), 0);
     lineY += kLineH;
     for (size_t i = 0; i < names.size(); i += 2) {
       if (lineY + kLineH > bottom) {
         gui::Text(x + 10, lineY - kLineH + 1, kSmallFont, kTextColor, "...", 0);
-        return;
+        return lineY;
       }
       for (size_t c = 0; c < 2 && i + c < names.size(); ++c) {
         gui::Text(x + 10 + static_cast<int32_t>(c) * columnW, lineY, kSmallFont, kTextColor,
@@ -125,6 +126,7 @@ void DrawLoot(const CreatureDetails& d, int32_t x, int32_t y, int32_t w, int32_t
     }
     lineY += 4;
   }
+  return lineY;
 }
 
 void DrawLocations(const CreatureDetails& d, int32_t x, int32_t y, int32_t w, int32_t bottom) {
@@ -192,8 +194,9 @@ void DrawCreatureDetails(const CreatureDetails& d, int32_t x, int32_t y, int32_t
 
   const int32_t right = x + kRightX;
   const int32_t rightW = w - kRightX - 10;
-  DrawLoot(d, right, y + 6, rightW, y + 250);
-  DrawLocations(d, right, y + 262, rightW, y + h - 4);
+  // The locations follow the loot, which may take up to two thirds.
+  const int32_t lootEnd = DrawLoot(d, right, y + 6, rightW, y + h * 2 / 3);
+  DrawLocations(d, right, lootEnd + 8, rightW, y + h - 4);
 }
 
 }  // namespace cyclopedia
