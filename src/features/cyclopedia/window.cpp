@@ -364,8 +364,9 @@ void SetFilter(int32_t index, int32_t checked) {
 
 // ---- opening and closing --------------------------------------------------------------
 
-void OpenCyclopedia() {
-  if (IsCurrent()) return;
+namespace {
+
+void BuildAndShow() {
   std::unique_ptr<GUI_Dialog> dialog = Build();
   CyclopediaDialog = dialog.get();
   gui::SetModalDialog(std::move(dialog));
@@ -373,6 +374,13 @@ void OpenCyclopedia() {
   ResetNavigation();
   RebuildBestiary();
   RebuildBosstiary();
+}
+
+}  // namespace
+
+void OpenCyclopedia() {
+  if (IsCurrent()) return;
+  BuildAndShow();
   RequestBestiaryOverview();
 }
 
@@ -456,6 +464,9 @@ void TurnBestiaryPage(int32_t delta) {
 }
 
 void AwaitDetails(uint16_t raceId) {
+  // Opened for the details alone, it asks for the classes only when the
+  // player goes back to them; another feature's window is never replaced.
+  if (CyclopediaDialog == nullptr && gui::ModalDialog() == nullptr) BuildAndShow();
   if (CyclopediaDialog != nullptr) View().awaitedRaceId = raceId;
 }
 

@@ -30,8 +30,9 @@ void OnTrackedCreaturesChanged();
 bool DetailsOnScreen(uint16_t raceId);
 // Pages back (-1) or forward (+1) through the cards of the Bestiary page.
 void TurnBestiaryPage(int32_t delta);
-// A tracker row asks for its creature's details: they are shown when they
-// come if the cyclopedia is open.
+// A tracker row asks for its creature's details: they are shown in the
+// cyclopedia when they come, which opens for them unless another window is
+// the current dialog.
 void AwaitDetails(uint16_t raceId);
 
 // The handler of every cyclopedia control.
