@@ -108,6 +108,14 @@ void SimHost::DefineInterfaceFunctions() {
   DefineFunction(0x508870, [this](const uint32_t* a, int) {
     return AddressSpace::String(DataFilePath(Int(a[0]), Int(a[1])));
   });
+  DefineFunction(0x5084B0, [this](const uint32_t* a, int) {
+    SetConfigFile(Text(a[0]));
+    return 0u;
+  });
+  DefineFunction(0x544A90, [this](const uint32_t* a, int) {
+    StatusMessage(Text(a[0]), Int(a[1]));
+    return 0u;
+  });
   DefineFunction(0x45E720, [this](const uint32_t* a, int) { return CreatureById(a[0]); });
   DefineFunction(0x452320, [this](const uint32_t* a, int) {
     AddMenuEntry(a[0], Int(a[1]), Text(a[2]), Text(a[3]));

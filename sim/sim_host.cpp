@@ -241,6 +241,14 @@ const char* SimHost::DataFilePath(int32_t number, int32_t flag) {
   return stored.c_str();
 }
 
+void SimHost::SetConfigFile(const char* fileName) {
+  RecordHostCall(FormatHostCall("HostSetConfigFile", {Quote(fileName)}));
+}
+
+void SimHost::StatusMessage(const char* text, int32_t zero) {
+  RecordHostCall(FormatHostCall("HostStatusMessage", {Quote(text), Number(zero)}));
+}
+
 void SimHost::Login(const char* account, const char* password) {
   RecordHostCall(FormatHostCall("HostLogin", {Quote(account), Quote(password)}));
 }

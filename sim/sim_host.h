@@ -104,6 +104,8 @@ class SimHost {
   uint32_t Alloc(uint32_t size);
   const char* DataFilePath(int32_t number, int32_t flag);
   void Login(const char* account, const char* password);
+  void SetConfigFile(const char* fileName);
+  void StatusMessage(const char* text, int32_t zero);
   uint32_t CreatureById(uint32_t id);
   void AddChild(uint32_t parent, uint32_t child);
   void AddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint);

@@ -72,6 +72,8 @@ Simulator::Simulator(const std::string& root) {
   for (const std::string* folder : {&folders_.user, &folders_.data, &folders_.appdata}) {
     std::filesystem::create_directories(*folder);
   }
+  // The user's application-data folder, where the hotkey files live.
+  os_->environment["APPDATA"] = folders_.appdata;
   host_->SetDataFolder(folders_.data);
   // The host keeps its user and data folders as paths the library reads.
   for (const auto& [address, folder] : {std::pair{host::addr::kUserFolder, &folders_.user},

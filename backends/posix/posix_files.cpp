@@ -80,6 +80,14 @@ bool PosixPlatform::ReadWholeFile(const std::string& path, std::string* content)
   return true;
 }
 
+bool PosixPlatform::FlushFileToDisk(const std::string& path) {
+  const int fd = ::open(ToPosixPath(path).c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool flushed = ::fsync(fd) == 0;
+  ::close(fd);
+  return flushed;
+}
+
 bool PosixPlatform::WriteWholeFile(const std::string& path, const std::string& content) {
   const std::string target = ToPosixPath(path);
   // A new, uniquely named file next to the target, so the rename below is

@@ -31,6 +31,7 @@ class PosixPlatform : public platform::Platform {
   bool ReadWholeFile(const std::string& path, std::string* content) override;
   bool WriteWholeFile(const std::string& path, const std::string& content) override;
   bool CreateFolder(const std::string& path) override;
+  bool FlushFileToDisk(const std::string& path) override;
 
 };
 

@@ -88,6 +88,21 @@ bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& c
   return false;
 }
 
+bool Win32Platform::FlushFileToDisk(const std::string& path) {
+  FileHandle file{::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+  if (file.handle == INVALID_HANDLE_VALUE) return false;
+  return ::FlushFileBuffers(file.handle) != 0;
+}
+
+bool Win32Platform::EnvironmentVariable(const std::string& name, std::string* value) {
+  char buffer[MAX_PATH * 2];
+  const DWORD length = ::GetEnvironmentVariableA(name.c_str(), buffer, sizeof buffer);
+  if (length == 0 || length >= sizeof buffer) return false;
+  value->assign(buffer, length);
+  return true;
+}
+
 bool Win32Platform::CreateFolder(const std::string& path) {
   return ::CreateDirectoryA(path.c_str(), nullptr) != 0;
 }

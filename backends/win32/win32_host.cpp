@@ -35,6 +35,8 @@ constexpr uint32_t kRenderer = 0x522A90;
 constexpr uint32_t kAlloc = 0x5719E2;
 constexpr uint32_t kDataFilePath = 0x508870;
 constexpr uint32_t kLogin = 0x51FF30;
+constexpr uint32_t kSetConfigFile = 0x5084B0;
+constexpr uint32_t kStatusMessage = 0x544A90;
 constexpr uint32_t kCreatureById = 0x45E720;
 constexpr uint32_t kAddChild = 0x4C0C60;      // member call on the parent
 constexpr uint32_t kAddMenuEntry = 0x452320;  // member call on the menu
@@ -151,6 +153,12 @@ const char* Win32Host::DataFilePath(int32_t number, int32_t flag) {
   return CallCdecl<const char*>(addr::kDataFilePath, number, flag);
 }
 
+void Win32Host::SetConfigFile(const char* fileName) {
+  CallCdecl<void>(addr::kSetConfigFile, fileName);
+}
+void Win32Host::StatusMessage(const char* text, int32_t zero) {
+  CallCdecl<void>(addr::kStatusMessage, text, Word(zero));
+}
 void Win32Host::Login(const char* account, const char* password) {
   CallCdecl<void>(addr::kLogin, account, password);
 }

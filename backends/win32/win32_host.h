@@ -47,6 +47,8 @@ class Win32Host final : public host::HostBackend {
   uint32_t Alloc(uint32_t size) override;
   const char* DataFilePath(int32_t number, int32_t flag) override;
   void Login(const char* account, const char* password) override;
+  void SetConfigFile(const char* fileName) override;
+  void StatusMessage(const char* text, int32_t zero) override;
   uint32_t CreatureById(uint32_t id) override;
   void AddChild(uint32_t parent, uint32_t child) override;
   void AddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint) override;

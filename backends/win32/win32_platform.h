@@ -80,6 +80,15 @@ class Win32Platform final : public platform::Platform {
   bool ReadWholeFile(const std::string& path, std::string* content) override;
   bool WriteWholeFile(const std::string& path, const std::string& content) override;
   bool CreateFolder(const std::string& path) override;
+  bool FlushFileToDisk(const std::string& path) override;
+  bool EnvironmentVariable(const std::string& name, std::string* value) override;
+  // The pick cursor and the system cursors (win32_cursors.cpp).
+  uintptr_t CreateMonochromeCursor(int32_t hotX, int32_t hotY, int32_t width, int32_t height,
+                                   const uint8_t* andPlane, const uint8_t* xorPlane) override;
+  bool ReplaceSystemArrow(uintptr_t cursor) override;
+  void RestoreSystemCursors() override;
+  void DestroyCursor(uintptr_t cursor) override;
+  uintptr_t ActiveWindow() override;
 };
 
 }  // namespace win32

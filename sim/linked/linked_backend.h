@@ -60,6 +60,8 @@ class LinkedBackend final : public host::HostBackend {
   void Login(const char* account, const char* password) override {
     host_.Login(account, password);
   }
+  void SetConfigFile(const char* fileName) override { host_.SetConfigFile(fileName); }
+  void StatusMessage(const char* text, int32_t zero) override { host_.StatusMessage(text, zero); }
   uint32_t CreatureById(uint32_t id) override { return host_.CreatureById(id); }
   void AddChild(uint32_t parent, uint32_t child) override { host_.AddChild(parent, child); }
   void AddMenuEntry(uint32_t menu, int32_t command, const char* text,

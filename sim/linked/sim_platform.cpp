@@ -61,6 +61,19 @@ uintptr_t SimPlatform::SubclassWindow(uintptr_t window, platform::WindowProcedur
   return os_.SubclassWindow(window, reinterpret_cast<uintptr_t>(procedure), &CallCoreProcedure);
 }
 
+bool SimPlatform::EnvironmentVariable(const std::string& name, std::string* value) {
+  const auto it = os_.environment.find(name);
+  if (it == os_.environment.end()) return false;
+  *value = it->second;
+  return true;
+}
+
+// CopyIcon, then SetSystemCursor, as the Win32 layer answers them.
+bool SimPlatform::ReplaceSystemArrow(uintptr_t cursor) {
+  const uint32_t copy = os_.CopyCustomCursor(static_cast<uint32_t>(cursor));
+  return copy != 0 && os_.ReplaceSystemArrow(copy);
+}
+
 std::unique_ptr<platform::HttpResponse> SimPlatform::OpenUrl(const std::string& agent,
                                                              uint32_t accessType,
                                                              const std::string& url,

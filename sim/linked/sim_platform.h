@@ -73,6 +73,18 @@ class SimPlatform : public posix::PosixPlatform {
                             uintptr_t menu, uintptr_t instance, void* param) override {
     return os_.CreateWindow(className, width, height, parent);
   }
+  bool EnvironmentVariable(const std::string& name, std::string* value) override;
+  // Custom cursors and the system arrow, as the machine keeps them.
+  uintptr_t CreateMonochromeCursor(int32_t hotX, int32_t hotY, int32_t width, int32_t height,
+                                   const uint8_t* andPlane, const uint8_t* xorPlane) override {
+    return os_.CreateCustomCursor(hotX, hotY, width, height, andPlane, xorPlane);
+  }
+  bool ReplaceSystemArrow(uintptr_t cursor) override;
+  void RestoreSystemCursors() override { os_.RestoreSystemCursors(); }
+  void DestroyCursor(uintptr_t cursor) override {
+    os_.DestroyCustomCursor(static_cast<uint32_t>(cursor));
+  }
+  uintptr_t ActiveWindow() override { return os_.FindProcessMainWindow(); }
   // Recorded by the machine first; then the real libcurl transfer
   // (PosixPlatform) for an address on this machine, and a refusal for any
   // other.

@@ -1,6 +1,7 @@
 #include "sim/os/sim_os.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <utility>
@@ -9,6 +10,52 @@ namespace sim {
 
 const char* CursorName(CursorShape shape) {
   return shape == CursorShape::SizeNorthSouth ? "size-ns" : "arrow";
+}
+
+// ---- custom cursors ----------------------------------------------------------------
+
+uint32_t Os::CreateCustomCursor(int32_t hotX, int32_t hotY, int32_t width, int32_t height,
+                                const uint8_t* andPlane, const uint8_t* xorPlane) {
+  if (width <= 0 || height <= 0 || width % 8 != 0 || andPlane == nullptr || xorPlane == nullptr) {
+    return 0;
+  }
+  // FNV-1a over both planes: the same picture gives the same checksum in
+  // both hosts.
+  uint32_t checksum = 2166136261u;
+  const size_t planeBytes = static_cast<size_t>(width / 8) * static_cast<size_t>(height);
+  for (const uint8_t* plane : {andPlane, xorPlane}) {
+    for (size_t i = 0; i < planeBytes; ++i) checksum = (checksum ^ plane[i]) * 16777619u;
+  }
+  const uint32_t handle = nextCustomCursor_++;
+  customCursors_[handle] = {hotX, hotY, width, height, checksum};
+  return handle;
+}
+
+uint32_t Os::CopyCustomCursor(uint32_t cursor) {
+  const auto it = customCursors_.find(cursor);
+  if (it == customCursors_.end()) return 0;
+  const uint32_t handle = nextCustomCursor_++;
+  customCursors_[handle] = it->second;
+  return handle;
+}
+
+bool Os::DestroyCustomCursor(uint32_t cursor) { return customCursors_.erase(cursor) != 0; }
+
+bool Os::ReplaceSystemArrow(uint32_t cursor) {
+  const auto it = customCursors_.find(cursor);
+  if (it == customCursors_.end()) return false;
+  systemArrow_ = it->second;
+  customCursors_.erase(it);
+  return true;
+}
+
+std::string Os::CursorSeen() const {
+  if (cursor_ != CursorShape::Arrow || !systemArrow_) return CursorName(cursor_);
+  char text[96];
+  std::snprintf(text, sizeof text, "custom %dx%d hot %d,%d checksum %08x", systemArrow_->width,
+                systemArrow_->height, systemArrow_->hotX, systemArrow_->hotY,
+                systemArrow_->checksum);
+  return text;
 }
 
 // ---- memory protection -------------------------------------------------------------

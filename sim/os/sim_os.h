@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -96,6 +97,28 @@ class Os {
   std::vector<std::pair<uint8_t, bool>>& SyntheticKeys() { return syntheticKeys_; }
   void SetCursor(CursorShape cursor) { cursor_ = cursor; }
   CursorShape CurrentCursor() const { return cursor_; }
+  // Custom cursors (CreateCursor, CopyIcon, DestroyCursor) and the system's
+  // normal arrow, which SetSystemCursor may replace by one of them until
+  // SystemParametersInfo(SPI_SETCURSORS) restores it. A custom cursor is
+  // known by its picture: hot spot, size and a checksum of its bit planes.
+  struct CustomCursor {
+    int32_t hotX = 0, hotY = 0, width = 0, height = 0;
+    uint32_t checksum = 0;
+    bool operator==(const CustomCursor&) const = default;
+  };
+  uint32_t CreateCustomCursor(int32_t hotX, int32_t hotY, int32_t width, int32_t height,
+                              const uint8_t* andPlane, const uint8_t* xorPlane);
+  uint32_t CopyCustomCursor(uint32_t cursor);  // 0 when it is not one
+  bool DestroyCustomCursor(uint32_t cursor);
+  // The system takes the cursor over (it is no longer the library's).
+  bool ReplaceSystemArrow(uint32_t cursor);
+  void RestoreSystemCursors() { systemArrow_.reset(); }
+  bool IsCustomCursor(uint32_t cursor) const { return customCursors_.count(cursor) != 0; }
+  size_t CustomCursorCount() const { return customCursors_.size(); }
+  // What the player sees: the shape set last, the arrow being the custom
+  // picture while one replaces the system's arrow. "arrow", "size-ns" or
+  // "custom WxH hot X,Y checksum HEX", as the record and expect-cursor name it.
+  std::string CursorSeen() const;
   void SetCapture(uintptr_t window) { captured_ = window; }
   void ReleaseCapture() { captured_ = 0; }
   uintptr_t CapturedWindow() const { return captured_; }
@@ -139,6 +162,10 @@ class Os {
   std::function<intptr_t(uintptr_t, uint32_t, uintptr_t, intptr_t)> hostWindowProcedure;
   std::function<uintptr_t(const char* className, int width, int height, uintptr_t parent)>
       createWindow;
+
+  // ---- environment ----------------------------------------------------------------------
+  // GetEnvironmentVariable's answers (the simulator sets APPDATA).
+  std::map<std::string, std::string> environment;
 
   // ---- the clipboard ---------------------------------------------------------------------------
   // Its plain text as the scenario sets and checks it; `clipboardFailing`
@@ -209,6 +236,9 @@ class Os {
   std::vector<std::string> debugOutput_;
   std::set<int> heldKeys_;
   CursorShape cursor_ = CursorShape::Arrow;
+  std::map<uint32_t, CustomCursor> customCursors_;
+  uint32_t nextCustomCursor_ = 0x00020001;
+  std::optional<CustomCursor> systemArrow_;
   struct Procedure {
     uintptr_t value;
     ProcedureCaller caller;

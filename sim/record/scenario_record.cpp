@@ -117,7 +117,7 @@ void ScenarioRecord::WriteSinks(const HostSinks& s) {
     out_ << "\n";
   }
   if (s.cursor != cursor_) {
-    out_ << "cursor " << CursorName(s.cursor) << "\n";
+    out_ << "cursor " << s.cursor << "\n";
     cursor_ = s.cursor;
   }
   for (const std::string& line : reported_) out_ << line << "\n";

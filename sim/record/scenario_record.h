@@ -42,7 +42,7 @@ struct HostSinks {
   std::span<const std::pair<uint8_t, bool>> keys;
   bool exited = false;
   uint32_t exitCode = 0;
-  CursorShape cursor = CursorShape::Arrow;
+  std::string cursor = "arrow";  // Os::CursorSeen
 };
 
 class ScenarioRecord {
@@ -91,7 +91,7 @@ class ScenarioRecord {
   size_t sent_ = 0, hostCalls_ = 0, debugLines_ = 0, messageBoxes_ = 0, openedPages_ = 0,
          urls_ = 0, windowMessages_ = 0, hostCharacters_ = 0, keys_ = 0;
   bool exitWritten_ = false;
-  CursorShape cursor_ = CursorShape::Arrow;  // the shape last written (the machine starts with it)
+  std::string cursor_ = "arrow";  // the cursor last written (the machine starts with the arrow)
   // Reported by the running line, written at its end.
   std::vector<std::string> reported_;
   std::vector<std::string> fileLines_;

@@ -156,7 +156,7 @@ record::HostSinks Context::Sinks() {
           .keys = os.SyntheticKeys(),
           .exited = os.Exited(),
           .exitCode = os.ExitCode(),
-          .cursor = os.CurrentCursor()};
+          .cursor = os.CursorSeen()};
 }
 
 void Context::BeginRecordLine(const ScriptLine& line) {

@@ -228,16 +228,32 @@ void ExpectClipboard(Context& c, const ScriptLine& line) {
            os.clipboardHasText ? QuotedText(os.clipboard) : "no text");
 }
 
-// expect-cursor arrow|size-ns: the mouse cursor's shape the library set
-// last (the machine starts with the arrow).
+// expect-cursor arrow|size-ns|custom [HOTX HOTY]: the mouse cursor the
+// player sees: the shape the library set last (the machine starts with the
+// arrow), "custom" while a custom cursor of the library replaces the
+// system's arrow (with its hot spot when given).
 void ExpectCursor(Context& c, const ScriptLine& line) {
-  RequireArgs(line, 1, 1);
+  RequireArgs(line, 1, 3);
   const std::string& wanted = line.args[0].text;
-  if (wanted != CursorName(CursorShape::Arrow) && wanted != CursorName(CursorShape::SizeNorthSouth)) {
-    throw ScriptError(line.line, "expect-cursor: arrow or size-ns, got " + wanted);
+  const std::string seen = c.Sim().Os().CursorSeen();
+  if (wanted == "custom") {
+    std::string prefix = "custom ";
+    bool matches = seen.starts_with(prefix);
+    if (line.args.size() == 3) {
+      const std::string hot = " hot " + std::to_string(ParseInteger(line.args[1], line.line, 0, 255)) +
+                              "," + std::to_string(ParseInteger(line.args[2], line.line, 0, 255)) + " ";
+      matches = matches && seen.find(hot) != std::string::npos;
+    } else if (line.args.size() != 1) {
+      throw ScriptError(line.line, "expect-cursor custom: no hot spot or both coordinates");
+    }
+    c.Expect(matches, line.line, "cursor custom", "cursor " + seen);
+    return;
   }
-  const char* shown = CursorName(c.Sim().Os().CurrentCursor());
-  c.Expect(wanted == shown, line.line, "cursor " + wanted, std::string("cursor ") + shown);
+  if (line.args.size() != 1 || (wanted != CursorName(CursorShape::Arrow) &&
+                                wanted != CursorName(CursorShape::SizeNorthSouth))) {
+    throw ScriptError(line.line, "expect-cursor: arrow, size-ns or custom, got " + wanted);
+  }
+  c.Expect(wanted == seen, line.line, "cursor " + wanted, "cursor " + seen);
 }
 
 void ExpectExit(Context& c, const ScriptLine& line) {

@@ -87,6 +87,10 @@ class HostBackend {
   virtual uint32_t Alloc(uint32_t size) = 0;
   virtual const char* DataFilePath(int32_t number, int32_t flag) = 0;
   virtual void Login(const char* account, const char* password) = 0;
+  // The host reads its configuration file of that name again (0x5084B0).
+  virtual void SetConfigFile(const char* fileName) = 0;
+  // A status text at the bottom of the game view (0x544A90, text and 0).
+  virtual void StatusMessage(const char* text, int32_t zero) = 0;
   virtual uint32_t CreatureById(uint32_t id) = 0;
   virtual void AddChild(uint32_t parent, uint32_t child) = 0;
   virtual void AddMenuEntry(uint32_t menu, int32_t command, const char* text,

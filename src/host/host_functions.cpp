@@ -68,6 +68,8 @@ const char* HostDataFilePath(int32_t number, int32_t flag) {
   return Backend().DataFilePath(number, flag);
 }
 void HostLogin(const char* account, const char* password) { Backend().Login(account, password); }
+void HostSetConfigFile(const char* fileName) { Backend().SetConfigFile(fileName); }
+void HostStatusMessage(const char* text, int32_t zero) { Backend().StatusMessage(text, zero); }
 uint32_t HostCreatureById(uint32_t id) { return Backend().CreatureById(id); }
 void HostAddChild(uint32_t parent, uint32_t child) { Backend().AddChild(parent, child); }
 void HostAddMenuEntry(uint32_t menu, int32_t command, const char* text, const char* hint) {

@@ -60,6 +60,11 @@ std::string HostUserAgent();
 // (the library's folder and the store picture cache live below them).
 std::string HostUserFolder();
 std::string HostDataFolder();
+// The host reads its configuration file `fileName` (a name, no folders)
+// again, with the hotkeys in it.
+void HostSetConfigFile(const char* fileName);
+// Shows a status text at the bottom of the game view.
+void HostStatusMessage(const char* text, int32_t zero = 0);
 // One numbered command of the host's interface (36: the options dialog).
 void HostGuiCommand(int32_t command, int32_t zero1 = 0, int32_t zero2 = 0);
 // The host's routine that leaves the game, reached through the address the

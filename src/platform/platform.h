@@ -202,6 +202,31 @@ class Platform {
   // could not be created, also when it exists already.
   virtual bool CreateFolder(const std::string& path) = 0;
 
+  // Opens the existing file at `path` for reading and writing (others may
+  // read it meanwhile), flushes it to disk (FlushFileBuffers) and closes
+  // it; false when it cannot be opened.
+  virtual bool FlushFileToDisk(const std::string& path) = 0;
+  // GetEnvironmentVariableA: the variable's value; false when it is not set.
+  virtual bool EnvironmentVariable(const std::string& name, std::string* value) = 0;
+
+  // ---- custom cursors ------------------------------------------------------------
+  // CreateCursor for this module: a monochrome `width` x `height` cursor
+  // with its hot spot, from its AND and XOR bit planes (rows of width / 8
+  // bytes, top row first); 0 when it cannot be made.
+  virtual uintptr_t CreateMonochromeCursor(int32_t hotX, int32_t hotY, int32_t width,
+                                           int32_t height, const uint8_t* andPlane,
+                                           const uint8_t* xorPlane) = 0;
+  // A copy of `cursor` (CopyIcon) replaces the system's normal arrow
+  // (SetSystemCursor with OCR_NORMAL, 0x7F00), which then owns the copy;
+  // false when either step failed.
+  virtual bool ReplaceSystemArrow(uintptr_t cursor) = 0;
+  // SystemParametersInfoA(SPI_SETCURSORS): every system cursor back as the
+  // user has set them.
+  virtual void RestoreSystemCursors() = 0;
+  virtual void DestroyCursor(uintptr_t cursor) = 0;
+  // GetActiveWindow: the calling thread's active window, or 0.
+  virtual uintptr_t ActiveWindow() = 0;
+
   // CreateWindowExA with the host's twelve arguments; 0 on failure.
   virtual uintptr_t CreateWindowExA(uint32_t exStyle, const char* className,
                                     const char* windowName, uint32_t style, int x, int y,

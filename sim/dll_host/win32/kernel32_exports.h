@@ -121,6 +121,7 @@ Bool K32_API IsDBCSLeadByteEx(uint32_t codePage, uint8_t byte);
 [[noreturn]] void K32_API ExitProcess(uint32_t code);
 Bool K32_API IsDebuggerPresent();
 void K32_API OutputDebugStringA(const char* text);
+Dword K32_API GetEnvironmentVariableA(const char* name, char* buffer, Dword size);
 void* K32_API AddVectoredExceptionHandler(uint32_t first, void* handler);
 uint32_t K32_API RemoveVectoredExceptionHandler(void* handle);
 [[noreturn]] void K32_API RaiseException(Dword code, Dword flags, Dword argumentCount,

@@ -4,6 +4,7 @@
 // only to name threads for a debugger that is never present).
 #include <atomic>
 #include <cstdio>
+#include <cstring>
 
 #include "sim/dll_host/win32/process_end.h"
 #include "sim/dll_host/session.h"
@@ -23,6 +24,22 @@ Bool K32_API IsDebuggerPresent() { return kFalse; }
 
 void K32_API OutputDebugStringA(const char* text) {
   MachineOs().DebugOutput(text != nullptr ? text : "");
+}
+
+// The machine's environment (Os::environment): the value's length without
+// its NUL when it fits the buffer, else the size it needs with its NUL; 0
+// with ERROR_ENVVAR_NOT_FOUND (203) when the variable is not set.
+Dword K32_API GetEnvironmentVariableA(const char* name, char* buffer, Dword size) {
+  const auto& environment = MachineOs().environment;
+  const auto it = name != nullptr ? environment.find(name) : environment.end();
+  if (it == environment.end()) {
+    SetThreadError(203);
+    return 0;
+  }
+  const std::string& value = it->second;
+  if (buffer == nullptr || size <= value.size()) return static_cast<Dword>(value.size() + 1);
+  std::memcpy(buffer, value.c_str(), value.size() + 1);
+  return static_cast<Dword>(value.size());
 }
 
 // A distinct, non-null registration; the handler is never called: no

@@ -30,6 +30,7 @@ std::span<const ImportSymbol> Kernel32Symbols() {
     {"GetCurrentProcessId", reinterpret_cast<const void*>(&GetCurrentProcessId)},
     {"GetCurrentThread", reinterpret_cast<const void*>(&GetCurrentThread)},
     {"GetCurrentThreadId", reinterpret_cast<const void*>(&GetCurrentThreadId)},
+    {"GetEnvironmentVariableA", reinterpret_cast<const void*>(&GetEnvironmentVariableA)},
     {"GetFileAttributesExA", reinterpret_cast<const void*>(&GetFileAttributesExA)},
     {"GetFileSizeEx", reinterpret_cast<const void*>(&GetFileSizeEx)},
     {"GetHandleInformation", reinterpret_cast<const void*>(&GetHandleInformation)},

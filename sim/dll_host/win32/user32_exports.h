@@ -55,6 +55,12 @@ Bool K32_API ReleaseCapture();
 Bool K32_API ClientToScreen(Hwnd window, Point* point);
 uint32_t K32_API LoadCursorA(uint32_t instance, const char* name);
 uint32_t K32_API SetCursor(uint32_t cursor);
+uint32_t K32_API CreateCursor(uint32_t instance, int32_t hotX, int32_t hotY, int32_t width,
+                              int32_t height, const uint8_t* andPlane, const uint8_t* xorPlane);
+uint32_t K32_API CopyIcon(uint32_t icon);
+Bool K32_API DestroyCursor(uint32_t cursor);
+Bool K32_API SetSystemCursor(uint32_t cursor, Dword id);
+Bool K32_API SystemParametersInfoA(uint32_t action, uint32_t param, void* data, uint32_t flags);
 
 // ---- USER32: the clipboard (user32_clipboard.cpp) ----------------------------------
 Bool K32_API OpenClipboard(Hwnd owner);

@@ -86,4 +86,46 @@ uint32_t K32_API SetCursor(uint32_t cursor) {
   FailScenario("unimplemented import SetCursor (cursor " + HexText(cursor) + ")");
 }
 
+// ---- custom cursors: the machine keeps them as the simulator's platform does --
+
+uint32_t K32_API CreateCursor(uint32_t instance, int32_t hotX, int32_t hotY, int32_t width,
+                              int32_t height, const uint8_t* andPlane, const uint8_t* xorPlane) {
+  const uint32_t cursor =
+      MachineOs().CreateCustomCursor(hotX, hotY, width, height, andPlane, xorPlane);
+  if (cursor == 0) {
+    FailScenario("unimplemented import CreateCursor (" + std::to_string(width) + " x " +
+                 std::to_string(height) + ")");
+  }
+  return cursor;
+}
+
+// Only the library's own cursors are copied.
+uint32_t K32_API CopyIcon(uint32_t icon) {
+  const uint32_t copy = MachineOs().CopyCustomCursor(icon);
+  if (copy == 0) FailScenario("unimplemented import CopyIcon (icon " + HexText(icon) + ")");
+  return copy;
+}
+
+Bool K32_API DestroyCursor(uint32_t cursor) {
+  return MachineOs().DestroyCustomCursor(cursor) ? kTrue : kFalse;
+}
+
+Bool K32_API SetSystemCursor(uint32_t cursor, Dword id) {
+  constexpr Dword kNormalArrow = 32512;  // OCR_NORMAL
+  if (id != kNormalArrow || !MachineOs().IsCustomCursor(cursor)) {
+    FailScenario("unimplemented import SetSystemCursor (cursor " + HexText(cursor) + ", id " +
+                 std::to_string(id) + ")");
+  }
+  return MachineOs().ReplaceSystemArrow(cursor) ? kTrue : kFalse;
+}
+
+Bool K32_API SystemParametersInfoA(uint32_t action, uint32_t param, void* data, uint32_t flags) {
+  constexpr uint32_t kSetCursors = 0x0057;  // SPI_SETCURSORS
+  if (action != kSetCursors || param != 0 || data != nullptr || flags != 0) {
+    FailScenario("unimplemented import SystemParametersInfoA (action " + HexText(action) + ")");
+  }
+  MachineOs().RestoreSystemCursors();
+  return kTrue;
+}
+
 }  // namespace sim::dll_host::win32

@@ -29,7 +29,10 @@ const ImportSymbol kUser32[] = {
     USER32_ENTRY(CallWindowProcW),
     USER32_ENTRY(ClientToScreen),
     USER32_ENTRY(CloseClipboard),
+    USER32_ENTRY(CopyIcon),
+    USER32_ENTRY(CreateCursor),
     USER32_ENTRY(CreateWindowExA),
+    USER32_ENTRY(DestroyCursor),
     USER32_ENTRY(EmptyClipboard),
     USER32_ENTRY(EnumWindows),
     USER32_ENTRY(GetActiveWindow),
@@ -50,8 +53,10 @@ const ImportSymbol kUser32[] = {
     USER32_ENTRY(SetCapture),
     USER32_ENTRY(SetClipboardData),
     USER32_ENTRY(SetCursor),
+    USER32_ENTRY(SetSystemCursor),
     USER32_ENTRY(SetWindowLongA),
     USER32_ENTRY(SetWindowLongW),
+    USER32_ENTRY(SystemParametersInfoA),
     USER32_ENTRY(keybd_event),
 };
 #undef USER32_ENTRY
