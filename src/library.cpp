@@ -8,6 +8,7 @@
 #include "features/analyzer/analyzer.h"
 #include "features/cyclopedia/cyclopedia.h"
 #include "features/forge/forge.h"
+#include "features/hotkeys/hotkeys.h"
 #include "features/imbuements/imbuements.h"
 #include "features/prey/prey.h"
 #include "features/store/store.h"
@@ -54,6 +55,7 @@ void WireSubsystems() {
   prey::Install();
   imbuements::Install();
   store::Install();
+  hotkeys::Install();
 }
 
 }  // namespace
