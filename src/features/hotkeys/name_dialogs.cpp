@@ -42,9 +42,12 @@ void ReturnToWindow(const std::string* select) {
   if (select != nullptr) ReloadPresetList(*select);
 }
 
-GUI_Button* AddButton(GUI_Dialog& d, int32_t x, int32_t y, const char* caption, int32_t id,
-                      int32_t code, GUI_Handler handler) {
-  auto* button = d.AddChild(new GUI_Button(x, y, 43, 20, caption, id));
+// Font 2, as in the hotkey window: "Cancel" is too wide for 43 pixels in
+// the host's button font.
+GUI_ButtonColor* AddButton(GUI_Dialog& d, int32_t x, int32_t y, const char* caption, int32_t id,
+                           int32_t code, GUI_Handler handler) {
+  auto* button = d.AddChild(new GUI_ButtonColor(x, y, 43, 20, caption, id));
+  button->font = 2;
   button->interactive = 1;
   button->SetHandler(handler, code);
   return button;
@@ -83,6 +86,8 @@ void OpenNameDialog(NameAction action, const char* title, const char* prompt,
   auto* box = dialog->AddChild(new GUI_TextBox(8, 48, 264, 20, initial, kNameBoxId, 255, 255, 255));
   box->interactive = 1;
   box->maxLength = kMaxNameLength;
+  // The old name is there to be edited: typing goes on at its end.
+  box->caret = box->caretColumn = static_cast<uint32_t>(box->text.size());
   AddButton(*dialog, 184, 83, "Ok", gui::ids::kDefaultButton, kNameOk, &OnNameCode);
   AddButton(*dialog, 232, 83, "Cancel", gui::ids::kCancelButton, kNameCancel, &OnNameCode);
   dialog->SetFocus(box);

@@ -68,10 +68,12 @@ GUI_CheckBox* AddBox(GUI_Dialog& d, int32_t x, int32_t y, int32_t w, const char*
   return box;
 }
 
-template <typename Button>
-Button* AddButton(GUI_Dialog& d, int32_t x, int32_t y, int32_t w, const char* caption,
-                  int32_t id, int32_t code) {
-  auto* button = d.AddChild(new Button(x, y, w, 20, caption, id));
+// The host's button font is too wide for "Select Object", "Rename" and
+// "Cancel" in their boxes: every button here draws its caption in font 2.
+GUI_ButtonColor* AddButton(GUI_Dialog& d, int32_t x, int32_t y, int32_t w, const char* caption,
+                           int32_t id, int32_t code) {
+  auto* button = d.AddChild(new GUI_ButtonColor(x, y, w, 20, caption, id));
+  button->font = 2;
   button->interactive = 1;
   button->SetHandler(&OnHotkeyCode, code);
   return button;
@@ -82,10 +84,10 @@ void BuildPresetRow(GUI_Dialog& d) {
   selector->interactive = 1;
   selector->SetHandler(&OnHotkeyCode, kPresetChosen);
   for (const std::string& name : Window().presets) selector->AddItem(name);
-  AddButton<GUI_ButtonColor>(d, 208, 30, 43, "Add", 5001, kAddCode);
-  AddButton<GUI_ButtonColor>(d, 256, 30, 43, "Copy", 5002, kCopyCode);
-  AddButton<GUI_ButtonColor>(d, 304, 30, 43, "Rename", kRenameId, kRenameCode);
-  AddButton<GUI_ButtonColor>(d, 352, 30, 43, "Remove", kRemoveId, kRemoveCode);
+  AddButton(d, 208, 30, 43, "Add", 5001, kAddCode);
+  AddButton(d, 256, 30, 43, "Copy", 5002, kCopyCode);
+  AddButton(d, 304, 30, 43, "Rename", kRenameId, kRenameCode);
+  AddButton(d, 352, 30, 43, "Remove", kRemoveId, kRemoveCode);
   AddBox(d, 8, 55, 387, "Auto-Switch Hotkey Preset", kAutoSwitchId);
 }
 
@@ -107,15 +109,15 @@ void BuildEditControls(GUI_Dialog& d) {
   AddBox(d, 8, 296, 387, "Edit hotkey object:", kEditObjectId);
   d.AddChild(new GUI_Element(26, 321, 64, 64, kObjectViewId));
   d.AddChild(new GUI_HotkeyItemPreview(26, 321, 64, 64, kPreviewId));
-  AddButton<GUI_Button>(d, 100, 321, 86, "Select Object", 5012, kSelectObject);
-  AddButton<GUI_Button>(d, 100, 345, 86, "Clear Object", 5013, kClearObject);
+  AddButton(d, 100, 321, 86, "Select Object", 5012, kSelectObject);
+  AddButton(d, 100, 345, 86, "Clear Object", 5013, kClearObject);
   AddBox(d, 196, 321, 199, "Use on yourself", kOnYourselfId);
   AddBox(d, 196, 345, 199, "Use on target", kOnTargetId);
   AddBox(d, 196, 369, 199, "With crosshair", kWithCrosshairId);
   d.AddChild(new GUI_Separator(8, 395, 386, 2, 0));
-  AddButton<GUI_Button>(d, 255, 402, 43, "Ok", 5017, kOkCode);
-  AddButton<GUI_Button>(d, 303, 402, 43, "Apply", 5018, kApplyCode);
-  AddButton<GUI_Button>(d, 351, 402, 43, "Cancel", gui::ids::kCancelButton, kCancelCode);
+  AddButton(d, 255, 402, 43, "Ok", 5017, kOkCode);
+  AddButton(d, 303, 402, 43, "Apply", 5018, kApplyCode);
+  AddButton(d, 351, 402, 43, "Cancel", gui::ids::kCancelButton, kCancelCode);
 }
 
 std::unique_ptr<GUI_Dialog> Build() {
@@ -142,8 +144,10 @@ void EnablePresetButtons() {
   const bool named = Window().NamedPresetSelected();
   for (int32_t id : {kRenameId, kRemoveId}) {
     if (auto* button = Child<GUI_ButtonColor>(id)) {
+      // Dimmed captions on the same face as "Add" and "Copy".
       button->interactive = named ? 1 : 0;
-      gui::ApplyAvailabilityLook(*button, named);
+      const uint8_t grey = named ? 255 : 112;
+      button->SetTextColor(grey, grey, grey);
     }
   }
 }
