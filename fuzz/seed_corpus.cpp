@@ -18,6 +18,7 @@
 
 #include "message_framing.h"
 #include "protocol/dispatcher.h"
+#include "features/hotkeys/presets_file.h"
 #include "sim/appearance_writer.h"
 #include "sim/scenario/fields.h"
 #include "sim/scenario/script.h"
@@ -138,6 +139,14 @@ int main(int argc, char** argv) {
     const fs::path messages = out / "server_message_fuzz";
     fs::create_directories(appearance);
     fs::create_directories(messages);
+    const fs::path hotkeyFiles = out / "hotkeys_files_fuzz";
+    fs::create_directories(hotkeyFiles);
+    const std::string defaults = hotkeys::JoinLines(hotkeys::DefaultPresetsFile());
+    Write(hotkeyFiles / "default", std::vector<uint8_t>(defaults.begin(), defaults.end()));
+    const std::string sample =
+        "AutoSwitch = 1\r\n[Knight]\r\nHotkey = (0,\"say \\\"x\\\")\\n\",3031,7,2)\r\n"
+        "ConfineFramerate = 1\nHotkeyUseOnSelf=1\n[]\n";
+    Write(hotkeyFiles / "sample", std::vector<uint8_t>(sample.begin(), sample.end()));
 
     int written = 0;
     for (const auto& file : AppearanceFiles()) {

@@ -47,6 +47,7 @@ const Opening kOpenings[] = {
 const Opening kDialogOpenings[] = {
     {1013, {}},  // the forge, on Transfer
     {1017, {}},  // the cyclopedia, on its Bestiary page
+    {1014, {}},  // the hotkey options, while 159 switches presets
 };
 
 // Inputs after which a new simulated host is made: its recorded calls and

@@ -181,6 +181,10 @@ void StoreEditControls() {
   if (state.selectedRow < 0) return;
   HotkeySlot& slot = state.slots[static_cast<size_t>(state.selectedRow)];
   auto* text = Child<GUI_TextBox>(kTextBoxId);
+  // Typing checks "Edit hotkey text:" through the event queue; a press of
+  // Ok or Apply queued in the same frame may run first, so a text typed
+  // into the box counts as checked here.
+  if (text != nullptr && !text->text.empty() && text->text != slot.text) SetBox(kEditTextId, true);
   slot.text = BoxChecked(kEditTextId) && text != nullptr ? text->text.substr(0, kMaxTextLength) : "";
   slot.sendAutomatically = BoxChecked(kSendAutoId) && !slot.text.empty();
   if (!BoxChecked(kEditObjectId)) slot.objectId = slot.objectData = 0;
