@@ -14,22 +14,12 @@
 #include "host/host_functions.h"
 #include "protocol/handler_guard.h"
 #include "protocol/message_reader.h"
+#include "protocol/outfit_field.h"
 
 namespace cyclopedia {
 namespace {
 
 constexpr uint8_t kBestiaryTrackerKind = 0;
-
-gui::Outfit ReadOutfit() {
-  gui::Outfit outfit;
-  outfit.lookType = HostReadU16();
-  outfit.head = HostReadU8();
-  outfit.body = HostReadU8();
-  outfit.legs = HostReadU8();
-  outfit.feet = HostReadU8();
-  outfit.addons = HostReadU8();
-  return outfit;
-}
 
 void Skip(int bytes) {
   for (int i = 0; i < bytes; ++i) HostReadU8();

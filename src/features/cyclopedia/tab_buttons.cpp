@@ -2,24 +2,6 @@
 
 #include <utility>
 
-GUI_CyclopediaTabButton::GUI_CyclopediaTabButton(int32_t x, int32_t y, int32_t w, int32_t h,
-                                                 std::string caption, int32_t id)
-    : GUI_ButtonColor(x, y, w, h, std::move(caption), id) {
-  gui::ApplyAvailabilityLook(*this, true);
-  font = 1;
-  interactive = 1;
-}
-
-void GUI_CyclopediaTabButton::Draw() {
-  if (selected != 0) {
-    SetFillColor(100, 100, 100);
-    SetTextColor(240, 240, 240);
-  } else {
-    gui::ApplyAvailabilityLook(*this, true);
-  }
-  GUI_ButtonColor::Draw();
-}
-
 GUI_CyclopediaIconButton::GUI_CyclopediaIconButton(int32_t x, int32_t y, int32_t w, int32_t h,
                                                    int32_t srcX, int32_t srcY, int32_t iconW,
                                                    int32_t iconH, int32_t id)

@@ -6,13 +6,11 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/widgets/button_color.h"
+#include "gui/widgets/tab_button.h"
 
-class GUI_CyclopediaTabButton : public GUI_ButtonColor {
+class GUI_CyclopediaTabButton : public GUI_TabButton {
  public:
-  GUI_CyclopediaTabButton(int32_t x, int32_t y, int32_t w, int32_t h, std::string caption,
-                          int32_t id);
-  void Draw() override;
+  using GUI_TabButton::GUI_TabButton;
 };
 
 class GUI_CyclopediaIconButton : public GUI_CyclopediaTabButton {

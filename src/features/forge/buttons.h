@@ -6,13 +6,12 @@
 #include <string>
 
 #include "gui/widgets/button_color.h"
+#include "gui/widgets/tab_button.h"
 
-class GUI_ExaltationTabButton : public GUI_ButtonColor {
+// The open tab is lit.
+class GUI_ExaltationTabButton : public GUI_TabButton {
  public:
-  GUI_ExaltationTabButton(int32_t x, int32_t y, int32_t w, int32_t h, std::string caption,
-                          int32_t id);
-  // The open tab is lit.
-  void Draw() override;
+  using GUI_TabButton::GUI_TabButton;
 };
 
 // Reads `readyCaption` with the enabled look while `ready()` holds, else

@@ -10,23 +10,13 @@
 #include "protocol/dispatcher.h"
 #include "protocol/handler_guard.h"
 #include "protocol/message_reader.h"
+#include "protocol/outfit_field.h"
 
 namespace prey {
 namespace {
 
 constexpr uint8_t kWildcardsKind = 10;
 constexpr uint8_t kGoldKind = 1;
-
-gui::Outfit ReadOutfit() {
-  gui::Outfit outfit;
-  outfit.lookType = HostReadU16();
-  outfit.head = HostReadU8();
-  outfit.body = HostReadU8();
-  outfit.legs = HostReadU8();
-  outfit.feet = HostReadU8();
-  outfit.addons = HostReadU8();
-  return outfit;
-}
 
 void ReadBonus(PreySlot& slot) {
   slot.bonusType = HostReadU8();
