@@ -41,6 +41,8 @@ TEST(HotkeyLine, WritesAndReadsBack) {
        "Hotkey = (3,\"say \\\"x\\\"\",0,0,0)", {"say \"x\"", false, 0, 0, UseMode::WithCrosshairs}},
       {"a closing parenthesis", {"a) b)", true, 0, 0, UseMode::WithCrosshairs},
        "Hotkey = (3,\"a) b)\\n\",0,0,0)", {"a) b)", true, 0, 0, UseMode::WithCrosshairs}},
+      {"a final backslash", {"C:\\", false, 0, 0, UseMode::WithCrosshairs},
+       "Hotkey = (3,\"C:\\\",0,0,0)", {"C:\\", false, 0, 0, UseMode::WithCrosshairs}},
       {"send flag without text", {"", true, 3160, 0, UseMode::OnYourself},
        "Hotkey = (3,\"\",3160,0,2)", {"", false, 3160, 0, UseMode::OnYourself}},
       {"object on target", {"", false, 4294967295u, 7, UseMode::OnTarget},

@@ -29,12 +29,23 @@ std::string Quoted(const HotkeySlot& slot) {
   return out + "\"";
 }
 
-// The text between the quotes that open `rest`: it runs to the first
-// quote not preceded by a backslash. *after is what follows the closing
-// quote; none when the text is never closed.
-std::optional<std::string> Unquote(std::string_view rest, std::string_view* after) {
+// Where the text that `rest` opens ends: at the first quote not preceded by
+// a backslash. A text that itself ends in a backslash was written with its
+// closing quote right after it; it has no such quote, and ends at the last
+// quote instead, so the line is not lost. npos when there is no closing
+// quote at all.
+size_t ClosingQuote(std::string_view rest) {
   for (size_t i = 1; i < rest.size(); ++i) {
-    if (rest[i] != '"' || rest[i - 1] == '\\') continue;
+    if (rest[i] == '"' && rest[i - 1] != '\\') return i;
+  }
+  const size_t last = rest.rfind('"');
+  return last > 0 ? last : std::string_view::npos;
+}
+
+// The text between the quotes that open `rest`; *after is what follows the
+// closing quote. None when the text is never closed.
+std::optional<std::string> Unquote(std::string_view rest, std::string_view* after) {
+  if (const size_t i = ClosingQuote(rest); i != std::string_view::npos) {
     std::string text;
     const std::string_view raw = rest.substr(1, i - 1);
     for (size_t k = 0; k < raw.size(); ++k) {
