@@ -223,6 +223,9 @@ void ReloadEditControls() {
 }
 
 void OpenHotkeyWindow() {
+  // Opening it again (Ctrl+K, or its side-panel button pressed as the pick
+  // lets presses on the panel through) ends a pick unchanged.
+  if (Picking()) CancelObjectPick();
   HotkeyWindowState& state = Window();
   if (state.dialog != nullptr) {
     if (gui::ModalDialog() != state.dialog && gui::SetAsideDialog() == state.dialog) {
