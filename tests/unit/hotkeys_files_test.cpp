@@ -33,8 +33,8 @@ struct RoundTrip {
 
 TEST(HotkeyLine, WritesAndReadsBack) {
   const RoundTrip cases[] = {
-      {"plain text", {"exura", false, 0, 0, UseMode::WithCrosshairs},
-       "Hotkey = (3,\"exura\",0,0,0)", {"exura", false, 0, 0, UseMode::WithCrosshairs}},
+      {"plain text", {"heal", false, 0, 0, UseMode::WithCrosshairs},
+       "Hotkey = (3,\"heal\",0,0,0)", {"heal", false, 0, 0, UseMode::WithCrosshairs}},
       {"sent at once", {"hi", true, 0, 0, UseMode::WithCrosshairs},
        "Hotkey = (3,\"hi\\n\",0,0,0)", {"hi", true, 0, 0, UseMode::WithCrosshairs}},
       {"double quotes", {"say \"x\"", false, 0, 0, UseMode::WithCrosshairs},
