@@ -15,6 +15,7 @@
 #include "gui/widgets/post_event.h"
 #include "gui/widgets/press_machine.h"
 #include "gui/widgets/progress_bar.h"
+#include "gui/widgets/row_list.h"
 #include "gui/widgets/separator.h"
 #include "gui/widgets/static_image.h"
 #include "gui/widgets/text_box.h"

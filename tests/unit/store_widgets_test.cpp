@@ -13,6 +13,7 @@
 #include "features/store/state.h"
 #include "gui/dialog.h"
 #include "gui/widgets/label.h"
+#include "gui/widgets/row_list.h"
 #include "gui_widgets_fixture.h"
 #include "protocol/shared_values.h"
 
@@ -75,20 +76,20 @@ TEST(StoreSelection, ArrowsMoveOneEntryClampedAndScrollIntoView) {
     int32_t selected, count, key, result;
   };
   const Step steps[] = {
-      {0, 5, store::kKeyDown, 1},
-      {4, 5, store::kKeyDown, 4},
-      {0, 5, store::kKeyUp, 0},
-      {3, 5, store::kKeyUp, 2},
+      {0, 5, gui::kKeyDown, 1},
+      {4, 5, gui::kKeyDown, 4},
+      {0, 5, gui::kKeyUp, 0},
+      {3, 5, gui::kKeyUp, 2},
       {2, 5, 0x41, 2},
-      {-1, 5, store::kKeyDown, 0},
-      {-1, 5, store::kKeyUp, 0},
-      {7, 5, store::kKeyUp, 0},
+      {-1, 5, gui::kKeyDown, 0},
+      {-1, 5, gui::kKeyUp, 0},
+      {7, 5, gui::kKeyUp, 0},
       {-1, 5, 0x41, -1},
-      {0, 0, store::kKeyDown, -1},
-      {3, 0, store::kKeyUp, -1},
+      {0, 0, gui::kKeyDown, -1},
+      {3, 0, gui::kKeyUp, -1},
   };
   for (const Step& s : steps) {
-    EXPECT_EQ(store::StepSelection(s.selected, s.count, s.key), s.result)
+    EXPECT_EQ(gui::StepSelection(s.selected, s.count, s.key), s.result)
         << s.selected << " of " << s.count << " key " << s.key;
   }
 
@@ -103,7 +104,7 @@ TEST(StoreSelection, ArrowsMoveOneEntryClampedAndScrollIntoView) {
       {-1, 3, 5, 3},                   // no selection: no move
   };
   for (const View& v : views) {
-    EXPECT_EQ(store::ScrollToShow(v.selected, v.position, v.visible), v.result)
+    EXPECT_EQ(gui::ScrollToShow(v.selected, v.position, v.visible), v.result)
         << v.selected << " from " << v.position << " showing " << v.visible;
   }
 }

@@ -20,7 +20,7 @@ gui::Color NameColor(uint8_t highlight, bool selected) {
 }  // namespace
 
 GUI_StoreCategories::GUI_StoreCategories(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id)
-    : GUI_StoreRowList(x, y, w, h, id, {kFirstRowY, kRowPitch, kLastTopFromBottom, kBarX, kBarH},
+    : GUI_RowList(x, y, w, h, id, {kFirstRowY, kRowPitch, kLastTopFromBottom, kBarX, kBarH},
                        0) {
   UpdateRange();
 }

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-#include "features/store/row_list.h"
+#include "gui/widgets/row_list.h"
 
-class GUI_StoreCategories : public GUI_StoreRowList {
+class GUI_StoreCategories : public GUI_RowList {
  public:
   static constexpr int32_t kRowPitch = 32;
   static constexpr int32_t kFirstRowY = 6;  // below the list's top

@@ -8,6 +8,7 @@
 #include "features/store/state.h"
 #include "gui/draw.h"
 #include "gui/text_fit.h"
+#include "gui/widgets/row_list.h"
 
 namespace {
 
@@ -81,6 +82,6 @@ void GUI_StoreHistory::OnMouseDown(int32_t px, int32_t py) {
 }
 
 void GUI_StoreHistory::OnKeyDown(int32_t key, int32_t) {
-  const int32_t moved = store::StepSelection(selected, ShownRows(), key);
+  const int32_t moved = gui::StepSelection(selected, ShownRows(), key);
   if (moved >= 0) selected = moved;
 }

@@ -36,7 +36,7 @@ void WhiteFrame(int32_t x, int32_t y, int32_t w, int32_t h) {
 
 // A card is shown while its top + 2 <= y + h - 85; its hit area is the card.
 GUI_StoreOffers::GUI_StoreOffers(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id)
-    : GUI_StoreRowList(x, y, w, h, id,
+    : GUI_RowList(x, y, w, h, id,
                        {kFirstCardY, kCardPitch, kCardBottomRoom + 2, kCardX, kCardH}, -1) {}
 
 template <typename Keep>

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "features/store/row_list.h"
+#include "gui/widgets/row_list.h"
 #include "features/store/state.h"
 
-class GUI_StoreOffers : public GUI_StoreRowList {
+class GUI_StoreOffers : public GUI_RowList {
  public:
   static constexpr int32_t kCardPitch = 85;
   static constexpr int32_t kFirstCardY = 7;       // below the list's top

@@ -25,23 +25,6 @@ void DrawBadge(uint8_t highlight, int32_t x, int32_t y) {
   gui::Skin(x, y, gui::kSheet, kBadgeSrcX, srcY, kBadgeW, kBadgeH);
 }
 
-int32_t StepSelection(int32_t selected, int32_t count, int32_t key) {
-  if (count <= 0) return -1;
-  int32_t step = 0;
-  if (key == kKeyUp) step = -1;
-  if (key == kKeyDown) step = 1;
-  if (selected < 0 || selected >= count) return step == 0 ? selected : 0;
-  return std::clamp(selected + step, 0, count - 1);
-}
-
-int32_t ScrollToShow(int32_t selected, int32_t position, int32_t visible) {
-  if (selected < 0) return position;
-  visible = std::max(visible, 1);
-  if (selected > position + visible - 1) return selected - visible + 1;
-  if (selected < position) return selected;
-  return position;
-}
-
 }  // namespace store
 
 void GUI_StoreGroup::Draw() {

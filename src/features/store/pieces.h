@@ -1,6 +1,6 @@
 // The store window's smaller pieces: the 2-pixel frame of its groups, the
-// gift button, the search box and its hint, the pictures (coin sign and
-// badges) the lists share, and the selection arithmetic of the lists.
+// gift button, the search box and its hint, and the pictures (coin sign and
+// badges) the lists share.
 #pragma once
 
 #include <cstdint>
@@ -15,10 +15,8 @@
 
 namespace store {
 
-// Keys the store's lists and search box react to (virtual-key codes).
+// The key the store's search box reacts to (virtual-key code).
 inline constexpr int32_t kKeyReturn = 0x0D;
-inline constexpr int32_t kKeyUp = 0x26;
-inline constexpr int32_t kKeyDown = 0x28;
 
 // The colour of a record's name by its highlight: sale and new have their
 // own, any other highlight the caller's plain colour.
@@ -53,17 +51,6 @@ inline constexpr int32_t kTransferW = 45, kTransferH = 14;
 // Its coin and arrow take the picture's left part; the rest is blank, for
 // the amount.
 inline constexpr int32_t kTransferArrowW = 16;
-
-// Up and Down move a list's selection one entry, clamped to 0 .. count - 1;
-// any other key leaves it. An empty list has no selection (-1); a list
-// without a selection gets its first entry.
-int32_t StepSelection(int32_t selected, int32_t count, int32_t key);
-
-// The first shown entry that keeps `selected` in view with `visible` entries
-// shown from `position`: a selection below the last shown entry puts it
-// last (selected - visible + 1), one above the first shown puts it first;
-// else the position stays. At least one entry counts as shown.
-int32_t ScrollToShow(int32_t selected, int32_t position, int32_t visible);
 
 }  // namespace store
 

@@ -1,10 +1,30 @@
-#include "features/store/row_list.h"
+#include "gui/widgets/row_list.h"
 
 #include <algorithm>
 
-#include "features/store/pieces.h"
+namespace gui {
 
-GUI_StoreRowList::GUI_StoreRowList(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id,
+int32_t StepSelection(int32_t selected, int32_t count, int32_t key) {
+  if (count <= 0) return -1;
+  int32_t step = 0;
+  if (key == kKeyUp) step = -1;
+  if (key == kKeyDown) step = 1;
+  if (selected < 0 || selected >= count) return step == 0 ? selected : 0;
+  return std::clamp(selected + step, 0, count - 1);
+}
+
+int32_t ScrollToShow(int32_t selected, int32_t position, int32_t visible) {
+  if (selected < 0) return position;
+  visible = std::max(visible, 1);
+  if (selected > position + visible - 1) return selected - visible + 1;
+  if (selected < position) return selected;
+  return position;
+}
+
+}  // namespace gui
+
+
+GUI_RowList::GUI_RowList(int32_t x, int32_t y, int32_t w, int32_t h, int32_t id,
                                    Layout layout, int32_t initialSelection)
     : GUI_Element(x, y, w, h, id),
       selected(initialSelection),
@@ -13,23 +33,23 @@ GUI_StoreRowList::GUI_StoreRowList(int32_t x, int32_t y, int32_t w, int32_t h, i
   interactive = 1;
 }
 
-int32_t GUI_StoreRowList::VisibleRows() const {
+int32_t GUI_RowList::VisibleRows() const {
   const int32_t room = h - layout_.lastTopFromBottom - layout_.firstTop;
   return room < 0 ? 0 : room / layout_.pitch + 1;
 }
 
-void GUI_StoreRowList::UpdateRange() {
+void GUI_RowList::UpdateRange() {
   const int32_t range = std::max(RowCount() - VisibleRows(), 0);
   if (range != scrollBar.maximum) scrollBar.SetRange(range);
 }
 
-void GUI_StoreRowList::SetBounds(int32_t newX, int32_t newY, int32_t newW, int32_t newH) {
+void GUI_RowList::SetBounds(int32_t newX, int32_t newY, int32_t newW, int32_t newH) {
   GUI_Element::SetBounds(newX, newY, newW, newH);
   scrollBar.SetBounds(newX + newW - kScrollBarW, newY, kScrollBarW, newH);
   UpdateRange();
 }
 
-void GUI_StoreRowList::OnMouseDown(int32_t px, int32_t py) {
+void GUI_RowList::OnMouseDown(int32_t px, int32_t py) {
   if (scrollBar.Contains(px, py)) {
     scrollBar.OnMouseDown(px, py);
     return;
@@ -45,12 +65,12 @@ void GUI_StoreRowList::OnMouseDown(int32_t px, int32_t py) {
   Post(row);
 }
 
-void GUI_StoreRowList::OnKeyDown(int32_t key, int32_t) {
-  if (key != store::kKeyUp && key != store::kKeyDown) return;
-  const int32_t moved = store::StepSelection(selected, RowCount(), key);
+void GUI_RowList::OnKeyDown(int32_t key, int32_t) {
+  if (key != gui::kKeyUp && key != gui::kKeyDown) return;
+  const int32_t moved = gui::StepSelection(selected, RowCount(), key);
   if (moved < 0 || moved == selected) return;
   selected = moved;
   UpdateRange();
-  scrollBar.SetPosition(store::ScrollToShow(selected, FirstRow(), VisibleRows()), false);
+  scrollBar.SetPosition(gui::ScrollToShow(selected, FirstRow(), VisibleRows()), false);
   Post(selected);
 }
