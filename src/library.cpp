@@ -10,6 +10,7 @@
 #include "features/forge/forge.h"
 #include "features/hotkeys/hotkeys.h"
 #include "features/imbuements/imbuements.h"
+#include "features/market/market.h"
 #include "features/prey/prey.h"
 #include "features/store/store.h"
 #include "gui/window_sets.h"
@@ -56,6 +57,7 @@ void WireSubsystems() {
   imbuements::Install();
   store::Install();
   hotkeys::Install();
+  market::Install();
 }
 
 }  // namespace

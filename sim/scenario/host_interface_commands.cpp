@@ -62,11 +62,34 @@ void ShowWindow(Context& c, const ScriptLine& line) {
   c.Sim().Os().mainWindowVisible = Visible;
 }
 
+// "market CATEGORY TRADEID "NAME"": the record's attribute 33, its first
+// value the market category, its second the trade id, then the name (a
+// quoted string with \" and \\); the attribute's other values are 0.
+sim::appearance_file::Attribute MarketAttribute(std::istringstream& words, int at) {
+  uint32_t category = 0, tradeId = 0;
+  if (!(words >> category >> tradeId) || category > 0xFFFF || tradeId > 0xFFFF) {
+    throw ScriptError(at, "expected market CATEGORY TRADEID \"NAME\"");
+  }
+  char c = 0;
+  if (!(words >> c) || c != '"') throw ScriptError(at, "expected the market name in quotes");
+  std::string name;
+  while (true) {
+    if (!words.get(c)) throw ScriptError(at, "the market name has no closing quote");
+    if (c == '"') break;
+    if (c == '\\' && !words.get(c)) throw ScriptError(at, "the market name has no closing quote");
+    name.push_back(c);
+  }
+  if (name.size() > 0xFFFF) throw ScriptError(at, "the market name is too long");
+  return sim::appearance_file::Market(static_cast<uint16_t>(category),
+                                      static_cast<uint16_t>(tradeId), 0, std::move(name), 0, 0);
+}
+
 // appearance + block: the host's appearance file, one record a line
 // ("item ID", "outfit ID", "effect ID" or "missile ID", then "flag N"
 // any number of times, and the shape of its first frame group: "tiles W H",
-// "layers N", "facings N" (pattern X), "addons N" (pattern Y); its sprites
-// are numbered 1, 2, ... in file order), loaded by the host's data-file load.
+// "layers N", "facings N" (pattern X), "addons N" (pattern Y), and its
+// market attribute, "market CATEGORY TRADEID "NAME""; its sprites are
+// numbered 1, 2, ... in file order), loaded by the host's data-file load.
 void Appearance(Context& c, const ScriptLine& line) {
   RequireArgs(line, 0, 0);
   namespace af = sim::appearance_file;
@@ -114,8 +137,12 @@ void Appearance(Context& c, const ScriptLine& line) {
         count(&group.patternX);
       } else if (word == "addons") {
         count(&group.patternY);
+      } else if (word == "market") {
+        record.attributes.push_back(MarketAttribute(words, at));
       } else {
-        throw ScriptError(at, "expected flag N, tiles W H, layers N, facings N or addons N");
+        throw ScriptError(at,
+                          "expected flag N, tiles W H, layers N, facings N, addons N or "
+                          "market CATEGORY TRADEID \"NAME\"");
       }
     }
   }
