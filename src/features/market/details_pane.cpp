@@ -63,37 +63,47 @@ void GUI_Details::Draw() {
 
 namespace market {
 
+namespace {
+
+// The value stands after its caption when it fits there, else on the lines
+// below, broken where it must be.
+void AddCaptioned(std::vector<GUI_DetailLine>& lines, const GUI_Details& pane,
+                  const char* caption, const std::string& value, int32_t indent,
+                  gui::Color colour) {
+  const int32_t besideRoom =
+      pane.TextRoom(indent) - gui::TextWidth(GUI_Details::kFont, caption) - kValueGap;
+  if (gui::TextWidth(GUI_Details::kFont, value) <= besideRoom) {
+    lines.push_back({caption, value, indent, colour});
+    return;
+  }
+  lines.push_back({caption, "", indent, colour});
+  const int32_t below = indent + kValueIndent;
+  for (std::string& part : gui::WrapText(GUI_Details::kFont, value, pane.TextRoom(below))) {
+    lines.push_back({"", std::move(part), below, colour});
+  }
+}
+
+}  // namespace
+
 std::vector<GUI_DetailLine> DetailLines(const ItemDetails& details, const GUI_Details& pane) {
   std::vector<GUI_DetailLine> lines;
   for (size_t i = 0; i < kDetailCount; ++i) {
-    const std::string& text = details.texts[i];
-    if (text.empty()) continue;
-    const char* caption = kDetailCaptions[i];
-    // The value stands after its caption when it fits there, else on the
-    // lines below, broken where it must be.
-    const int32_t besideRoom =
-        pane.TextRoom(0) - gui::TextWidth(GUI_Details::kFont, caption) - kValueGap;
-    if (gui::TextWidth(GUI_Details::kFont, text) <= besideRoom) {
-      lines.push_back({caption, text, 0, kCaptionColour});
-      continue;
-    }
-    lines.push_back({caption, "", 0, kCaptionColour});
-    for (std::string& part : gui::WrapText(GUI_Details::kFont, text, pane.TextRoom(kValueIndent))) {
-      lines.push_back({"", std::move(part), kValueIndent, kCaptionColour});
-    }
+    if (details.texts[i].empty()) continue;
+    AddCaptioned(lines, pane, kDetailCaptions[i], details.texts[i], 0, kCaptionColour);
   }
   return lines;
 }
 
-std::vector<GUI_DetailLine> StatisticsPaneLines(const ItemDetails& details) {
+std::vector<GUI_DetailLine> StatisticsPaneLines(const ItemDetails& details,
+                                                const GUI_Details& pane) {
   std::vector<GUI_DetailLine> lines;
   const std::pair<const char*, const SideStatistics*> sides[] = {{"Buy Offers:", &details.buy},
                                                                  {"Sell Offers:", &details.sell}};
   for (const auto& [heading, side] : sides) {
     if (!lines.empty()) lines.push_back({});
     lines.push_back({heading, "", 0, kHeadingColour});
-    for (StatisticsLine& line : StatisticsLines(*side)) {
-      lines.push_back({line.caption, std::move(line.value), kValueIndent, kCaptionColour});
+    for (const StatisticsLine& line : StatisticsLines(*side)) {
+      AddCaptioned(lines, pane, line.caption, line.value, kValueIndent, kCaptionColour);
     }
   }
   return lines;

@@ -51,10 +51,13 @@ class GUI_Details : public GUI_Element {
 
 namespace market {
 
-// The fifteen texts with their captions, the empty ones left out; a text
-// too long for one line continues on the next ones.
+// The fifteen texts with their captions, the empty ones left out. A value
+// stands after its caption when it fits there, else on the lines below,
+// broken where it must be.
 std::vector<GUI_DetailLine> DetailLines(const ItemDetails& details, const GUI_Details& pane);
-// "Buy Offers:" and "Sell Offers:", each with its four statistics.
-std::vector<GUI_DetailLine> StatisticsPaneLines(const ItemDetails& details);
+// "Buy Offers:" and "Sell Offers:", each with its four statistics, placed
+// as the details are.
+std::vector<GUI_DetailLine> StatisticsPaneLines(const ItemDetails& details,
+                                                const GUI_Details& pane);
 
 }  // namespace market

@@ -131,7 +131,10 @@ void ParseMarketDetails() {
     details.buy = SumStatistics(ReadStatistics());
     details.sell = SumStatistics(ReadStatistics());
 
-    State().details = std::move(details);
+    // The details of an item the player has left arrive too late to show.
+    MarketState& state = State();
+    if (details.itemId != state.browsedTradeId) return;
+    state.details = std::move(details);
     OnDetailsReplaced();
   });
 }
@@ -150,8 +153,10 @@ void ParseMarketOffers() {
       state.history = std::move(lists);
     } else if (request == kOwnOffers) {
       state.ownOffers = std::move(lists);
-    } else {
+    } else if (request == state.browsedTradeId) {
       state.itemOffers = std::move(lists);
+    } else {
+      return;
     }
     OnOffersReplaced(request);
   });

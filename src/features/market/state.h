@@ -71,6 +71,9 @@ struct MarketState {
   uint8_t offerCount = 0;              // kept, not shown
   View view = View::Offers;
   int32_t selectedItem = -1;  // index into MarketItems(), -1: none
+  // The trade id of the item whose offers were asked for last; the offers
+  // of any other item arrive too late to be shown and are dropped.
+  uint16_t browsedTradeId = 0;
   ItemDetails details;
   OfferLists itemOffers;  // the browsed item's
   OfferLists ownOffers;   // kOwnOffers

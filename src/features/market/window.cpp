@@ -90,6 +90,7 @@ std::unique_ptr<GUI_Dialog> BuildMarket() {
   AddLabel(d, 10, 22, "Categories:", 0, kHeadingColour);
   auto* categories = d.AddChild(new GUI_Categories(10, 36, 190, 172, kCategoryListId));
   categories->SetHandler(&OnMarketCode, kCategoryCode);
+  categories->selected = 0;  // the first category's items are listed at once
   AddLabel(d, 10, 214, "Items:", 0, kHeadingColour);
   auto* items = d.AddChild(new GUI_Objects(10, 228, 190, 248, kItemListId));
   items->SetHandler(&OnMarketCode, kItemCode);
@@ -186,7 +187,7 @@ void ShowDetails() {
     return;
   }
   details->SetLines(DetailLines(received, *details));
-  statistics->SetLines(StatisticsPaneLines(received));
+  statistics->SetLines(StatisticsPaneLines(received, *statistics));
 }
 
 void RestartTables(std::initializer_list<int32_t> ids) {
@@ -229,6 +230,7 @@ void SelectItem(int32_t row) {
   const int32_t item = list->ItemAt(row);
   if (item < 0) return;
   State().selectedItem = item;
+  State().browsedTradeId = SelectedTradeId();
   for (const int32_t id : {kSellTableId, kBuyTableId}) {
     if (auto* table = Child<GUI_Offers>(id)) table->tradeId = SelectedTradeId();
   }
@@ -301,6 +303,7 @@ void OnMarketEntered() {
     // A new visit: what the server sent on the last one is not this one's.
     state.view = View::Offers;
     state.selectedItem = -1;
+    state.browsedTradeId = 0;
     state.details = ItemDetails{};
     state.itemOffers = OfferLists{};
     state.ownOffers = OfferLists{};
@@ -328,6 +331,7 @@ void OnMarketLeft() {
   state.leaving = false;
   state.view = View::Offers;
   state.selectedItem = -1;
+  state.browsedTradeId = 0;
 }
 
 void OnDetailsReplaced() {
