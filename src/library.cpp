@@ -11,6 +11,7 @@
 #include "features/hotkeys/hotkeys.h"
 #include "features/imbuements/imbuements.h"
 #include "features/prey/prey.h"
+#include "features/server_dialogs/server_dialogs.h"
 #include "features/store/store.h"
 #include "gui/window_sets.h"
 #include "host/appearance/data_files.h"
@@ -56,6 +57,7 @@ void WireSubsystems() {
   imbuements::Install();
   store::Install();
   hotkeys::Install();
+  server_dialogs::Install();
 }
 
 }  // namespace
