@@ -43,7 +43,7 @@ inline constexpr int32_t kMinScrollRows = 3;
 int32_t MaxTextWidth(int32_t screenW);
 
 struct DialogContent {
-  int32_t widestLine = 0;
+  int32_t widestLine = 0;  // the message's width (MessageText::width)
   int32_t lines = 0;
   int32_t buttons = 0;
   int32_t choices = 0;

@@ -93,11 +93,10 @@ struct Built {
 };
 
 Built Build(const ServerDialog& s) {
-  const std::vector<std::string> lines = MessageLines(s.message, MaxTextWidth(ClientWidth));
+  const MessageText text = LayOutMessage(s.message, MaxTextWidth(ClientWidth));
+  const std::vector<std::string>& lines = text.lines;
   DialogContent content;
-  for (const std::string& line : lines) {
-    content.widestLine = std::max(content.widestLine, gui::TextWidth(kTextFont, line));
-  }
+  content.widestLine = text.width;
   content.lines = static_cast<int32_t>(lines.size());
   content.buttons = static_cast<int32_t>(s.buttons.size());
   content.choices = static_cast<int32_t>(s.choices.size());
