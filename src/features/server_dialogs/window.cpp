@@ -26,6 +26,7 @@ namespace {
 
 constexpr int32_t kPlacement = 23;  // centred on the screen, movable by the title bar
 constexpr int32_t kTitleFont = 4;
+constexpr int32_t kCaptionFont = 3;  // GUI_Button's
 constexpr int32_t kTitleRoom = 8;      // the title keeps 4 pixels from either end of its bar
 constexpr int32_t kCaptionRoom = kButtonStep - 2;  // up to 2 pixels short of the next caption
 constexpr int32_t kChoiceListId = 3000;
@@ -73,7 +74,7 @@ GUI_AnswerButton* AddButton(GUI_Dialog& d, Point at, const std::string& caption,
   // A caption wider than the step between buttons would run into the next
   // one, or out of the window at the right; it ends in "..." instead.
   auto* button = d.AddChild(new GUI_AnswerButton(at.x, at.y, kButtonW, kButtonH,
-                                                 gui::FitText(3, caption, kCaptionRoom), id));
+                                                 gui::FitText(kCaptionFont, caption, kCaptionRoom), id));
   button->interactive = 1;
   button->SetHandler(&OnAnswerEvent, IdentifierOf(buttonId));
   return button;
