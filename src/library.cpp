@@ -12,6 +12,7 @@
 #include "features/imbuements/imbuements.h"
 #include "features/market/market.h"
 #include "features/prey/prey.h"
+#include "features/server_dialogs/server_dialogs.h"
 #include "features/store/store.h"
 #include "gui/window_sets.h"
 #include "host/appearance/data_files.h"
@@ -58,6 +59,7 @@ void WireSubsystems() {
   store::Install();
   hotkeys::Install();
   market::Install();
+  server_dialogs::Install();
 }
 
 }  // namespace

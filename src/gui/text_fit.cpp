@@ -52,4 +52,34 @@ std::vector<std::string> WrapText(int32_t font, const std::string& text, int32_t
   }
 }
 
+std::vector<std::string> WrapAtBlanks(int32_t font, const std::string& text, int32_t room) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (;;) {
+    const std::string rest = text.substr(start);
+    // How many characters of the rest fit, measured growing as in WrapText.
+    size_t fits = 0;
+    while (fits < rest.size() && TextWidth(font, rest, static_cast<int32_t>(fits + 1)) <= room) {
+      ++fits;
+    }
+    if (fits == rest.size()) {
+      lines.push_back(rest);
+      return lines;
+    }
+    // rest[fits] is the first character that does not fit; a blank there
+    // ends the line exactly.
+    size_t blank = rest.rfind(' ', fits);
+    if (blank == std::string::npos || blank == 0) {
+      // The first word does not fit: it stands alone, up to the next blank.
+      blank = rest.find(' ', std::max<size_t>(fits, 1));
+      if (blank == std::string::npos) {
+        lines.push_back(rest);
+        return lines;
+      }
+    }
+    lines.push_back(rest.substr(0, blank));
+    start += blank + 1;
+  }
+}
+
 }  // namespace gui

@@ -1,6 +1,7 @@
 #include "protocol/message_reader.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "host/handlers.h"
 #include "host/host_functions.h"
@@ -21,6 +22,10 @@ uint64_t BytesLeftInBuffer() {
   const bool inLarge = base >= large && base < large + host::kLargeMessageBufferSize;
   const uint64_t end = (inLarge ? large : base) + host::kLargeMessageBufferSize;
   return at < end ? end - at : 0;
+}
+
+void RequireRoom(uint64_t count, uint64_t minBytes, const char* what) {
+  if (count * minBytes > BytesLeftInBuffer()) throw std::length_error(what);
 }
 
 std::string ReadString() {

@@ -13,6 +13,11 @@
 // stops there rather than loop on reads past the end.
 uint64_t BytesLeftInBuffer();
 
+// Throws std::length_error (naming `what`) when `count` entries of at least
+// `minBytes` each cannot fit in what is left of the buffer. A handler calls
+// it after reading a count and before reading the entries.
+void RequireRoom(uint64_t count, uint64_t minBytes, const char* what);
+
 // Two u32 reads, low half first.
 uint64_t ReadU64();
 

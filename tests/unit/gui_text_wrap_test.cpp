@@ -34,3 +34,30 @@ TEST(GuiWrapText, BreaksAtBlanksElseBetweenCharactersAndKeepsEveryCharacter) {
 }
 
 }  // namespace
+
+namespace {
+
+// gui::WrapAtBlanks, for texts whose words must stay whole: the same breaks
+// at blanks, but a word wider than a line stands on its own, unbroken.
+TEST(GuiWrapAtBlanks, BreaksOnlyAtBlanksAndKeepsLongWordsWhole) {
+  sim::Simulator simulator;
+  struct Case {
+    const char* text;
+    int32_t chars;  // the room, in characters
+    std::vector<std::string> lines;
+  };
+  for (const Case& c : {
+           Case{"", 4, {""}},
+           Case{"aaa bbb", 5, {"aaa", "bbb"}},
+           Case{"aaa bbb", 3, {"aaa", "bbb"}},
+           Case{"one two three four", 9, {"one two", "three", "four"}},
+           Case{"aaaaaaaaaa", 4, {"aaaaaaaaaa"}},
+           Case{"ab cdefghij kl", 4, {"ab", "cdefghij", "kl"}},
+           Case{" abcdefgh x", 4, {" abcdefgh", "x"}},  // a leading blank is no line of its own
+           Case{"x", 0, {"x"}},
+       }) {
+    EXPECT_EQ(gui::WrapAtBlanks(1, c.text, c.chars * 7), c.lines) << c.text << " in " << c.chars;
+  }
+}
+
+}  // namespace

@@ -1,6 +1,5 @@
 #include "features/store/store.h"
 
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,12 +38,6 @@ constexpr uint64_t kMinOfferBytes = 4 + 2 + 2 + 4 + 1 + 1 + 1 + 2;
 constexpr uint64_t kMinSubOfferBytes = 2 + 2 + 1 + 2;
 constexpr uint64_t kMinIconBytes = 2;
 constexpr uint64_t kMinHistoryBytes = 4 + 1 + 4 + 2;
-
-// A count of entries the rest of the buffer cannot hold belongs to a broken
-// message: it ends the handler instead of thousands of reads past the end.
-void RequireRoom(uint64_t count, uint64_t minBytes, const char* what) {
-  if (count * minBytes > BytesLeftInBuffer()) throw std::length_error(what);
-}
 
 std::vector<std::string> ReadIcons() {
   const uint8_t count = HostReadU8();
