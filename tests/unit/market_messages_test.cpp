@@ -12,27 +12,13 @@
 #include "protocol/dispatcher.h"
 #include "protocol/message_hooks.h"
 #include "protocol/shared_values.h"
+#include "server_message_bytes.h"
 #include "sim/simulator.h"
 
 namespace market {
 namespace {
 
-struct Message {
-  explicit Message(uint8_t opcode) : bytes{opcode} {}
-  Message& U8(uint8_t v) { return Put(v, 1); }
-  Message& U16(uint16_t v) { return Put(v, 2); }
-  Message& U32(uint32_t v) { return Put(v, 4); }
-  Message& Text(const std::string& text) {
-    U16(static_cast<uint16_t>(text.size()));
-    bytes.insert(bytes.end(), text.begin(), text.end());
-    return *this;
-  }
-  Message& Put(uint32_t v, int width) {
-    for (int i = 0; i < width; ++i) bytes.push_back(static_cast<uint8_t>(v >> (8 * i)));
-    return *this;
-  }
-  std::vector<uint8_t> bytes;
-};
+using test_messages::Message;
 
 constexpr uint16_t kSword = 3264;
 constexpr uint8_t kHostOpcode = 100;
