@@ -22,6 +22,7 @@
 #include "login/button_actions.h"
 #include "login/login_screen.h"
 #include "protocol/message_hooks.h"
+#include "web/news/news_panels.h"
 
 namespace quorlan {
 namespace {
@@ -60,6 +61,8 @@ void WireSubsystems() {
   hotkeys::Install();
   market::Install();
   server_dialogs::Install();
+  // The login screen's news, event schedule and boosted creatures.
+  news::Install();
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ void CreateLoginScreen() {
   CreateLoginDialog();
   if (ReadSavedAccountsOpen()) OpenSavedAccounts();
   web::CreateServerStatusWindow();
+  if (hooks::createInformationPanels != nullptr) hooks::createInformationPanels();
 }
 
 void Install() {

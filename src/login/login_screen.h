@@ -6,6 +6,11 @@ namespace login {
 
 void CreateLoginScreen();
 
+namespace hooks {
+// The information panels along the bottom, created last.
+inline void (*createInformationPanels)() = nullptr;
+}  // namespace hooks
+
 // Wires the login screen into the window procedure. Called once at attach.
 void Install();
 
