@@ -239,9 +239,9 @@ std::vector<int> Simulator::ServerMessage(const std::vector<uint8_t>& bytes) {
   throw SimError("the opcode pump did not end the message");
 }
 
-bool Simulator::WaitForWorkers(int timeoutMs) {
+bool Simulator::WaitForWorkers(int timeoutMs, int remaining) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (os_->RunningThreads() > 0) {
+  while (os_->RunningThreads() > remaining) {
     if (std::chrono::steady_clock::now() >= deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }

@@ -68,7 +68,7 @@ class Simulator {
   const std::vector<int>& LastHostOpcodes() const { return lastHostOpcodes_; }
   // Waits (real time, at most `timeoutMs`) until every thread the library
   // started has ended. Returns whether they all did.
-  bool WaitForWorkers(int timeoutMs = 10000);
+  bool WaitForWorkers(int timeoutMs = 10000, int remaining = 0);
 
   SimHost& Host() { return *host_; }
   HostInterface& Interface() { return *interface_; }

@@ -45,6 +45,11 @@ WebServer::WebServer() : server_(std::make_unique<httplib::Server>()) {
 }
 
 WebServer::~WebServer() {
+  {
+    std::lock_guard guard(lock_);
+    stopping_ = true;
+  }
+  changed_.notify_all();
   server_->stop();
   thread_.join();
   activePort = 0;
@@ -62,17 +67,44 @@ std::vector<std::string> WebServer::Requests() {
   return requests_;
 }
 
-WebResponse WebServer::ResponseFor(const std::string& target) {
+WebResponse WebServer::ResponseFor(const std::string& target, std::string* key) {
   std::lock_guard guard(lock_);
   requests_.push_back(target);
+  changed_.notify_all();
   auto it = responses_.find(target);
   if (it == responses_.end()) it = responses_.find(target.substr(0, target.find('?')));
-  if (it != responses_.end()) return it->second;
-  return {404, "Not Found"};
+  if (it == responses_.end()) return {404, "Not Found"};
+  *key = it->first;
+  return it->second;
+}
+
+void WebServer::WaitForRelease(const std::string& key) {
+  std::unique_lock guard(lock_);
+  const uint64_t arrivedAt = releases_[key];
+  changed_.wait(guard, [&] { return stopping_ || releases_[key] != arrivedAt; });
+}
+
+void WebServer::Release(const std::string& path) {
+  {
+    std::lock_guard guard(lock_);
+    ++releases_[path];
+    auto it = responses_.find(path);
+    if (it != responses_.end()) it->second.held = false;
+  }
+  changed_.notify_all();
+}
+
+bool WebServer::AwaitRequests(const std::string& target, size_t count, int timeoutMs) {
+  std::unique_lock guard(lock_);
+  return changed_.wait_for(guard, std::chrono::milliseconds(timeoutMs), [&] {
+    return static_cast<size_t>(std::count(requests_.begin(), requests_.end(), target)) >= count;
+  });
 }
 
 void WebServer::Answer(const httplib::Request& request, httplib::Response& response) {
-  const WebResponse answer = ResponseFor(request.target);
+  std::string key;
+  const WebResponse answer = ResponseFor(request.target, &key);
+  if (answer.held) WaitForRelease(key);
   response.status = answer.status;
   if (WithoutBody(answer.status)) return;
   // The providers run after this returns, while the connection is written.

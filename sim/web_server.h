@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -27,6 +28,10 @@ struct WebResponse {
   // Announce this many bytes more than the body holds, send the body and
   // close: a transfer that breaks off (ignored when chunked).
   uint32_t shortBy = 0;
+  // The answer waits until the scenario releases its path (a slow server
+  // the scenario controls); what it answers is what was set when the
+  // request arrived.
+  bool held = false;
 };
 
 class WebServer {
@@ -44,12 +49,20 @@ class WebServer {
   // What PATH answers from now on. A request whose target carries a query
   // ("/a.php?x=1") matches its exact target first, then its path alone.
   void SetResponse(const std::string& path, WebResponse response);
+  // Lets every answer held for PATH go out; later requests for PATH wait
+  // again only while its response is set to be held.
+  void Release(const std::string& path);
+  // Waits (real time) until the server was asked for `target` at least
+  // `count` times; false when that did not happen within `timeoutMs`.
+  bool AwaitRequests(const std::string& target, size_t count, int timeoutMs);
   // The request targets served so far, in the order they arrived (any thread).
   std::vector<std::string> Requests();
 
  private:
   void Answer(const httplib::Request& request, httplib::Response& response);
-  WebResponse ResponseFor(const std::string& target);
+  // The response for `target`, and the key it was found under.
+  WebResponse ResponseFor(const std::string& target, std::string* key);
+  void WaitForRelease(const std::string& key);
 
   std::unique_ptr<httplib::Server> server_;
   std::thread thread_;
@@ -58,6 +71,9 @@ class WebServer {
   std::mutex lock_;
   std::map<std::string, WebResponse> responses_;
   std::vector<std::string> requests_;
+  std::condition_variable changed_;           // a request arrived, a path was released
+  std::map<std::string, uint64_t> releases_;  // per path: how often it was released
+  bool stopping_ = false;                     // held answers go out when the server ends
 };
 
 // The port of the web server running in this process (0 when none runs),

@@ -46,14 +46,19 @@ void Frame(Context& c, const ScriptLine& line) {
   c.Sim().Frame(line.args.empty() ? 1 : Int32Arg(line, 0, 0));
 }
 
+// settle [N]: N workers may go on running (those the scenario keeps
+// waiting on a held web answer).
 void Settle(Context& c, const ScriptLine& line) {
-  RequireArgs(line, 0, 0);
-  if (!c.Sim().WaitForWorkers(kSettleTimeoutMs)) {
-    c.Fail(line.line, "every worker thread to end within 10 s",
+  RequireArgs(line, 0, 1);
+  const int remaining = line.args.empty() ? 0 : Int32Arg(line, 0, 0);
+  if (!c.Sim().WaitForWorkers(kSettleTimeoutMs, remaining)) {
+    c.Fail(line.line,
+           remaining == 0 ? std::string("every worker thread to end within 10 s")
+                          : "at most " + std::to_string(remaining) + " workers within 10 s",
            std::to_string(c.Sim().Os().RunningThreads()) + " still running");
   }
-  // Every worker has ended: what they did is done on both hosts (the frame
-  // may start new ones).
+  // Every worker has ended (or waits on a held answer): what they did is
+  // done on both hosts (the frame may start new ones).
   c.RecordWorkersEnded();
   c.Sim().Frame(1);
 }
@@ -80,7 +85,7 @@ void File(Context& c, const ScriptLine& line) {
   if (!out.flush()) throw ScriptError(line.line, "cannot write " + path);
 }
 
-// http PATH STATUS [no-length | short N] ["body" | file PATH]
+// http PATH STATUS [no-length | short N] [hold] ["body" | file PATH]
 void Http(Context& c, const ScriptLine& line) {
   RequireArgs(line, 2, 6);
   WebResponse response;
@@ -98,6 +103,10 @@ void Http(Context& c, const ScriptLine& line) {
         static_cast<uint32_t>(ParseInteger(line.args[next + 1], line.line, 1, INT32_MAX));
     next += 2;
   }
+  if (isWord(next, "hold")) {
+    response.held = true;
+    ++next;
+  }
   if (next < line.args.size() && line.args[next].kind == Token::Kind::String) {
     response.body = line.args[next++].text;
   } else if (isWord(next, "file") && next + 1 < line.args.size()) {
@@ -105,9 +114,28 @@ void Http(Context& c, const ScriptLine& line) {
     next += 2;
   }
   if (next != line.args.size()) {
-    throw ScriptError(line.line, "http PATH STATUS [no-length | short N] [\"body\" | file PATH]");
+    throw ScriptError(line.line,
+                      "http PATH STATUS [no-length | short N] [hold] [\"body\" | file PATH]");
   }
   c.Web().SetResponse(line.args[0].text, std::move(response));
+}
+
+// release PATH: the answers held for PATH go out.
+void Release(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  c.Web().Release(line.args[0].text);
+}
+
+// await-fetched "TARGET" N: waits until the web server was asked for TARGET
+// N times (so a held request has surely arrived).
+void AwaitFetched(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 2, 2);
+  const std::string& target = line.args[0].text;
+  const auto count = static_cast<size_t>(ParseInteger(line.args[1], line.line, 0, INT32_MAX));
+  if (!c.Web().AwaitRequests(target, count, kSettleTimeoutMs)) {
+    c.Fail(line.line, "\"" + target + "\" fetched " + std::to_string(count) + " times within 10 s",
+           "fewer");
+  }
 }
 
 }  // namespace
@@ -123,6 +151,8 @@ void RegisterSetupCommands(CommandTable& table) {
   table.Add("host", &Host);
   table.Add("file", &File, Needs::Nothing, Block::WithOneArgument);
   table.Add("http", &Http);
+  table.Add("release", &Release);
+  table.Add("await-fetched", &AwaitFetched);
 }
 
 }  // namespace sim::scenario

@@ -34,6 +34,30 @@ void DrawTooltip(int32_t mouseX, int32_t mouseY, const std::string& text) {
   }
 }
 
+namespace {
+
+struct PendingTooltip {
+  int32_t mouseX, mouseY;
+  std::string text;
+};
+
+std::vector<PendingTooltip>& Pending() {
+  static std::vector<PendingTooltip> pending;
+  return pending;
+}
+
+}  // namespace
+
+void DrawTooltipOnTop(int32_t mouseX, int32_t mouseY, const std::string& text) {
+  Pending().push_back({mouseX, mouseY, text});
+}
+
+void DrawTooltipsOnTop() {
+  std::vector<PendingTooltip> pending;
+  pending.swap(Pending());
+  for (const PendingTooltip& t : pending) DrawTooltip(t.mouseX, t.mouseY, t.text);
+}
+
 void HoverTimer::Track(bool inside, int32_t px, int32_t py) {
   mouseX = px;
   mouseY = py;

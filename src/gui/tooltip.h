@@ -14,6 +14,12 @@ namespace gui {
 // it stays on screen.
 void DrawTooltip(int32_t mouseX, int32_t mouseY, const std::string& text);
 
+// The same, drawn once every dialog of the login dialog list has been
+// drawn, so a dialog drawn after the one asking cannot cover the box.
+void DrawTooltipOnTop(int32_t mouseX, int32_t mouseY, const std::string& text);
+// Draws and forgets the tooltips asked for above (the login list's draw).
+void DrawTooltipsOnTop();
+
 // When the mouse came to rest on an element, and whether it has rested
 // there longer than a delay. Elements feed it their mouse moves.
 class HoverTimer {

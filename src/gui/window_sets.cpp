@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "gui/dialog.h"
+#include "gui/tooltip.h"
 #include "gui/window.h"
 #include "host/frame_hooks.h"
 
@@ -99,6 +100,7 @@ void DrawWindowList() {
   // grows must not invalidate the walk either.
   auto& list = State().windowList;
   for (size_t i = 0; i < list.size(); ++i) list[i]->Draw();
+  DrawTooltipsOnTop();
 }
 
 namespace {

@@ -125,7 +125,7 @@ void GUI_BoostedContent::Draw() {
     fitted += gui::FitText(1, text.substr(start, end - start), kTooltipRoom);
     start = end + 1;
   }
-  gui::DrawTooltip(timer_.mouseX, timer_.mouseY, fitted);
+  gui::DrawTooltipOnTop(timer_.mouseX, timer_.mouseY, fitted);
 }
 
 void GUI_BoostedContent::OnMouseMove(int32_t px, int32_t py) {

@@ -90,7 +90,7 @@ void GUI_EventScheduleContent::Draw() {
   DrawColumn(x + ColumnWidth() + 3, "Upcoming", events_.coming, kComingColour);
   if (const news::EventRecord* event = EventAt(hovered_)) {
     if (timer_.Due(kTooltipDelayMs - 1)) {
-      gui::DrawTooltip(timer_.mouseX, timer_.mouseY, news::EventTooltip(*event));
+      gui::DrawTooltipOnTop(timer_.mouseX, timer_.mouseY, news::EventTooltip(*event));
     }
   }
 }
