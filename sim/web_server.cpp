@@ -45,11 +45,7 @@ WebServer::WebServer() : server_(std::make_unique<httplib::Server>()) {
 }
 
 WebServer::~WebServer() {
-  {
-    std::lock_guard guard(lock_);
-    stopping_ = true;
-  }
-  changed_.notify_all();
+  ReleaseAll();
   server_->stop();
   thread_.join();
   activePort = 0;
@@ -90,6 +86,14 @@ void WebServer::Release(const std::string& path) {
     ++releases_[path];
     auto it = responses_.find(path);
     if (it != responses_.end()) it->second.held = false;
+  }
+  changed_.notify_all();
+}
+
+void WebServer::ReleaseAll() {
+  {
+    std::lock_guard guard(lock_);
+    stopping_ = true;
   }
   changed_.notify_all();
 }

@@ -52,6 +52,9 @@ class WebServer {
   // Lets every answer held for PATH go out; later requests for PATH wait
   // again only while its response is set to be held.
   void Release(const std::string& path);
+  // Lets every held answer go out, now and from now on (the scenario is
+  // over: the library's workers must be able to end).
+  void ReleaseAll();
   // Waits (real time) until the server was asked for `target` at least
   // `count` times; false when that did not happen within `timeoutMs`.
   bool AwaitRequests(const std::string& target, size_t count, int timeoutMs);
@@ -73,7 +76,7 @@ class WebServer {
   std::vector<std::string> requests_;
   std::condition_variable changed_;           // a request arrived, a path was released
   std::map<std::string, uint64_t> releases_;  // per path: how often it was released
-  bool stopping_ = false;                     // held answers go out when the server ends
+  bool stopping_ = false;                     // every held answer goes out
 };
 
 // The port of the web server running in this process (0 when none runs),

@@ -55,7 +55,8 @@ Context::Context(const std::string& file, const RunOptions& options, std::ostrea
 Context::~Context() {
   simulator_->afterFrame = nullptr;
   // The library's workers may still use the web server: the simulator (which
-  // waits for them) goes first.
+  // waits for them) goes first, once no answer is held back from them.
+  web_->ReleaseAll();
   simulator_.reset();
   web_.reset();
 }
@@ -170,6 +171,7 @@ void Context::EndRecordLine() {
 void Context::EndRecord() {
   if (!record_) return;
   // What the workers did belongs to the end of the block, after them.
+  web_->ReleaseAll();
   simulator_->WaitForWorkers();
   record_->ListUrls(simulator_->Os().UrlsOpened());
   record_->End(Sinks());

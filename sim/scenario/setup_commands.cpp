@@ -120,8 +120,8 @@ void Http(Context& c, const ScriptLine& line) {
   c.Web().SetResponse(line.args[0].text, std::move(response));
 }
 
-// release PATH: the answers held for PATH go out.
-void Release(Context& c, const ScriptLine& line) {
+// release-http PATH: the answers held for PATH go out.
+void ReleaseHttp(Context& c, const ScriptLine& line) {
   RequireArgs(line, 1, 1);
   c.Web().Release(line.args[0].text);
 }
@@ -151,7 +151,7 @@ void RegisterSetupCommands(CommandTable& table) {
   table.Add("host", &Host);
   table.Add("file", &File, Needs::Nothing, Block::WithOneArgument);
   table.Add("http", &Http);
-  table.Add("release", &Release);
+  table.Add("release-http", &ReleaseHttp);
   table.Add("await-fetched", &AwaitFetched);
 }
 
