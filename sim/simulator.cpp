@@ -240,8 +240,12 @@ std::vector<int> Simulator::ServerMessage(const std::vector<uint8_t>& bytes) {
 }
 
 bool Simulator::WaitForWorkers(int timeoutMs, int remaining) {
+  return WaitForWorkers(timeoutMs, [remaining] { return remaining; });
+}
+
+bool Simulator::WaitForWorkers(int timeoutMs, const std::function<int()>& remaining) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (os_->RunningThreads() > remaining) {
+  while (os_->RunningThreads() > remaining()) {
     if (std::chrono::steady_clock::now() >= deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }

@@ -69,6 +69,8 @@ class Simulator {
   // Waits (real time, at most `timeoutMs`) until every thread the library
   // started has ended. Returns whether they all did.
   bool WaitForWorkers(int timeoutMs = 10000, int remaining = 0);
+  // The same, with the number allowed to go on running asked again and again.
+  bool WaitForWorkers(int timeoutMs, const std::function<int()>& remaining);
 
   SimHost& Host() { return *host_; }
   HostInterface& Interface() { return *interface_; }

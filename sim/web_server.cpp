@@ -77,7 +77,14 @@ WebResponse WebServer::ResponseFor(const std::string& target, std::string* key) 
 void WebServer::WaitForRelease(const std::string& key) {
   std::unique_lock guard(lock_);
   const uint64_t arrivedAt = releases_[key];
+  ++heldAnswers_;
   changed_.wait(guard, [&] { return stopping_ || releases_[key] != arrivedAt; });
+  --heldAnswers_;
+}
+
+int WebServer::HeldAnswers() {
+  std::lock_guard guard(lock_);
+  return heldAnswers_;
 }
 
 void WebServer::Release(const std::string& path) {

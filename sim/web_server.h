@@ -52,6 +52,8 @@ class WebServer {
   // Lets every answer held for PATH go out; later requests for PATH wait
   // again only while its response is set to be held.
   void Release(const std::string& path);
+  // How many answers are held back right now (any thread).
+  int HeldAnswers();
   // Lets every held answer go out, now and from now on (the scenario is
   // over: the library's workers must be able to end).
   void ReleaseAll();
@@ -76,6 +78,7 @@ class WebServer {
   std::vector<std::string> requests_;
   std::condition_variable changed_;           // a request arrived, a path was released
   std::map<std::string, uint64_t> releases_;  // per path: how often it was released
+  int heldAnswers_ = 0;
   bool stopping_ = false;                     // every held answer goes out
 };
 
