@@ -8,6 +8,8 @@
 //   SCENARIOS as one input, and for every opcode registered with the
 //   dispatcher after attach one input with that opcode and a zero payload,
 //   so a feature's opcodes are seeded as soon as it registers them.
+// - OUT/status_document_fuzz: the status documents the scenarios serve
+//   (their `http /api/status.php` bodies and the .json files beside them).
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -115,6 +117,27 @@ std::vector<uint8_t> ScenarioMessages(const fs::path& path) {
   return input;
 }
 
+// The bodies a scenario's `http /api/status.php ... "BODY"` lines serve.
+std::vector<std::string> StatusBodies(const fs::path& path) {
+  std::vector<std::string> bodies;
+  std::istringstream lines(ReadText(path));
+  std::string line;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    try {
+      const auto tokens = sim::scenario::Tokenize(line, number);
+      if (tokens.size() < 3 || tokens[0].text != "http" || tokens[1].text != "/api/status.php") {
+        continue;
+      }
+      if (tokens.back().kind == sim::scenario::Token::Kind::String) {
+        bodies.push_back(tokens.back().text);
+      }
+    } catch (const sim::scenario::ScriptError&) {
+      // a line of a content block, not a command
+    }
+  }
+  return bodies;
+}
+
 // The opcodes the dispatcher has owners for once the library is attached.
 std::vector<int> RegisteredOpcodes() {
   sim::Simulator simulator;
@@ -147,6 +170,24 @@ int main(int argc, char** argv) {
         "AutoSwitch = 1\r\n[Knight]\r\nHotkey = (0,\"say \\\"x\\\")\\n\",3031,7,2)\r\n"
         "ConfineFramerate = 1\nHotkeyUseOnSelf=1\n[]\n";
     Write(hotkeyFiles / "sample", std::vector<uint8_t>(sample.begin(), sample.end()));
+
+    // Status documents: the scenarios' bodies of /api/status.php and the
+    // files beside them, so every member the scans know is seeded.
+    const fs::path statusDocuments = out / "status_document_fuzz";
+    fs::create_directories(statusDocuments);
+    for (const auto& entry : fs::recursive_directory_iterator(argv[2])) {
+      if (entry.path().extension() == ".json") {
+        const std::string text = ReadText(entry.path());
+        Write(statusDocuments / entry.path().stem(), std::vector<uint8_t>(text.begin(), text.end()));
+      }
+      if (entry.path().extension() == ".scn") {
+        int n = 0;
+        for (const std::string& body : StatusBodies(entry.path())) {
+          Write(statusDocuments / (entry.path().stem().string() + std::to_string(n++)),
+                std::vector<uint8_t>(body.begin(), body.end()));
+        }
+      }
+    }
 
     int written = 0;
     for (const auto& file : AppearanceFiles()) {
