@@ -54,6 +54,7 @@ GUI_EventScheduleContent::GUI_EventScheduleContent(int32_t x, int32_t y, int32_t
 void GUI_EventScheduleContent::SetEvents(const news::EventSchedule& events) {
   events_ = events;
   hovered_ = {};
+  first_[0] = first_[1] = 0;
   timer_.Leave();
 }
 
@@ -64,13 +65,13 @@ int32_t GUI_EventScheduleContent::RowCount() const {
 
 const news::EventRecord* GUI_EventScheduleContent::EventAt(const Hovered& at) const {
   if (at.column < 0) return nullptr;
-  const auto& list = at.column == 0 ? events_.running : events_.coming;
+  const auto& list = List(at.column);
   return at.row < static_cast<int32_t>(list.size()) ? &list[static_cast<size_t>(at.row)] : nullptr;
 }
 
-void GUI_EventScheduleContent::DrawColumn(int32_t left, const char* title,
-                                          const std::vector<news::EventRecord>& list,
+void GUI_EventScheduleContent::DrawColumn(int32_t column, int32_t left, const char* title,
                                           gui::Color colour) const {
+  const std::vector<news::EventRecord>& list = List(column);
   const int32_t cw = ColumnWidth();
   HostFillRectRGB(left, y, cw, kHeaderHeight, 54, 54, 54);
   gui::Text(left + cw / 2, y + 2, kHeaderFont, gui::Grey(192), title, 1);
@@ -78,16 +79,17 @@ void GUI_EventScheduleContent::DrawColumn(int32_t left, const char* title,
     const int32_t top = y + kRowTop + row * kRowHeight;
     const uint8_t grey = row % 2 == 0 ? 72 : 65;
     HostFillRectRGB(left, top, cw, kRowHeight, grey, grey, grey);
-    if (row < static_cast<int32_t>(list.size())) {
+    const int32_t index = first_[column] + row;
+    if (index < static_cast<int32_t>(list.size())) {
       gui::Text(left + 3, top + 1, kFont, colour,
-                gui::FitText(kFont, list[static_cast<size_t>(row)].name, cw - 6), 0);
+                gui::FitText(kFont, list[static_cast<size_t>(index)].name, cw - 6), 0);
     }
   }
 }
 
 void GUI_EventScheduleContent::Draw() {
-  DrawColumn(x, "Active", events_.running, kRunningColour);
-  DrawColumn(x + ColumnWidth() + 3, "Upcoming", events_.coming, kComingColour);
+  DrawColumn(0, x, "Active", kRunningColour);
+  DrawColumn(1, x + ColumnWidth() + 3, "Upcoming", kComingColour);
   if (const news::EventRecord* event = EventAt(hovered_)) {
     if (timer_.Due(kTooltipDelayMs - 1)) {
       gui::DrawTooltipOnTop(timer_.mouseX, timer_.mouseY, news::EventTooltip(*event));
@@ -100,12 +102,24 @@ void GUI_EventScheduleContent::OnMouseMove(int32_t px, int32_t py) {
   // Only the drawn rows count: not the headings, nor the margin below.
   const int32_t below = py - y - kRowTop;
   if (Contains(px, py) && below >= 0 && below / kRowHeight < RowCount()) {
-    at.column = px < x + ColumnWidth() + 1 ? 0 : 1;
-    at.row = below / kRowHeight;
+    at.column = ColumnAt(px);
+    at.row = first_[at.column] + below / kRowHeight;
     if (EventAt(at) == nullptr) at = {};
   }
   // Another row or column waits again.
   if (!(at == hovered_)) timer_.Leave();
   hovered_ = at;
   timer_.Track(at.column >= 0, px, py);
+}
+
+void GUI_EventScheduleContent::OnWheel(int32_t px, int32_t py, uint8_t up) {
+  const int32_t column = ColumnAt(px);
+  const int32_t last = static_cast<int32_t>(List(column).size()) - RowCount();
+  int32_t& first = first_[column];
+  first = up != 0 ? first - 1 : first + 1;
+  if (first > last) first = last;
+  if (first < 0) first = 0;
+  // What was under the pointer moved: wait again.
+  hovered_ = {};
+  timer_.Leave();
 }

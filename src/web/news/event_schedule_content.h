@@ -19,6 +19,9 @@ class GUI_EventScheduleContent : public GUI_Element {
 
   void Draw() override;
   void OnMouseMove(int32_t px, int32_t py) override;
+  // A column holding more events than rows scrolls by one a notch.
+  void OnWheel(int32_t px, int32_t py, uint8_t up) override;
+  int32_t FirstShown(int32_t column) const { return first_[column]; }
 
  private:
   struct Hovered {
@@ -28,12 +31,16 @@ class GUI_EventScheduleContent : public GUI_Element {
   };
   int32_t ColumnWidth() const { return (w - 3) / 2; }
   int32_t RowCount() const;
+  int32_t ColumnAt(int32_t px) const { return px < x + ColumnWidth() + 1 ? 0 : 1; }
+  const std::vector<news::EventRecord>& List(int32_t column) const {
+    return column == 0 ? events_.running : events_.coming;
+  }
   const news::EventRecord* EventAt(const Hovered& at) const;
-  void DrawColumn(int32_t left, const char* title, const std::vector<news::EventRecord>& list,
-                  gui::Color colour) const;
+  void DrawColumn(int32_t column, int32_t left, const char* title, gui::Color colour) const;
 
   news::EventSchedule events_;
-  Hovered hovered_;
+  Hovered hovered_;        // the row is the event's index in its list
+  int32_t first_[2] = {0, 0};  // the first event shown in each column
   gui::HoverTimer timer_;
 };
 
