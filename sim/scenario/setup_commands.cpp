@@ -138,6 +138,15 @@ void AwaitFetched(Context& c, const ScriptLine& line) {
   }
 }
 
+// threads refuse|allow: whether the machine starts new threads (a worker
+// that cannot be started).
+void Threads(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 1);
+  const std::string& word = line.args[0].text;
+  if (word != "refuse" && word != "allow") throw ScriptError(line.line, "threads refuse|allow");
+  c.Sim().Os().threadStartsFail = word == "refuse";
+}
+
 }  // namespace
 
 void RegisterSetupCommands(CommandTable& table) {
@@ -153,6 +162,7 @@ void RegisterSetupCommands(CommandTable& table) {
   table.Add("http", &Http);
   table.Add("release-http", &ReleaseHttp);
   table.Add("await-fetched", &AwaitFetched);
+  table.Add("threads", &Threads);
 }
 
 }  // namespace sim::scenario

@@ -2,26 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "web/news/boosted_content.h"
-#include "web/news/news_panels.h"
 
 namespace {
-
-TEST(NewsPanels, TheNewsPanelSaysWhyItIsEmpty) {
-  news::StatusNews withText;
-  withText.text = "Hello";
-  const news::StatusNews empty;
-  const struct {
-    const news::StatusNews* result;
-    bool failed;
-    std::string shown;
-  } cases[] = {
-      {&withText, false, "Hello"},
-      {&withText, true, "Failed to load news"},
-      {&empty, false, "No news available"},
-      {&empty, true, "Failed to load news"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(news::NewsPanelText(*c.result, c.failed), c.shown);
-}
 
 TEST(NewsPanels, OutfitPicturesAre40ForOneTileElse32PerTileUpTo64) {
   const struct {

@@ -1,6 +1,7 @@
 #include "web/news/news_fetch.h"
 
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "host/task_queue.h"
@@ -22,10 +23,28 @@ struct FetchResult {
   StatusNews news;
 };
 
+// Where workers leave their results for the main thread: the newest one
+// that arrived and has not been taken yet. The posted task carries nothing,
+// so a task still queued when the process ends holds nothing either.
+struct Mailbox {
+  std::mutex lock;
+  std::unique_ptr<FetchResult> newest;
+};
+
+Mailbox& Box() {
+  static Mailbox box;
+  return box;
+}
+
 // Main thread: the task a worker posts.
-void ApplyResult(void* first, void*) {
-  const std::unique_ptr<FetchResult> result(static_cast<FetchResult*>(first));
-  if (result->generation != generation) return;  // a newer fetch has started
+void ApplyResult(void*, void*) {
+  std::unique_ptr<FetchResult> result;
+  {
+    std::lock_guard<std::mutex> guard(Box().lock);
+    result = std::move(Box().newest);
+  }
+  // Nothing left (an earlier task took it), or a newer fetch has started.
+  if (!result || result->generation != generation) return;
   ShowOnPanels(result->news, result->failed);
 }
 
@@ -42,8 +61,13 @@ void RunFetch(uint32_t number, const std::string& url, int64_t now) {
       result->news = StatusNews{};
       result->failed = true;
     }
-    PostToMainThread(&ApplyResult, result.get(), nullptr);
-    result.release();  // the task owns it now
+    {
+      std::lock_guard<std::mutex> guard(Box().lock);
+      // An older fetch ending late never replaces a newer one's result.
+      if (Box().newest && Box().newest->generation > number) return;
+      Box().newest = std::move(result);
+    }
+    PostToMainThread(&ApplyResult, nullptr, nullptr);
   } catch (...) {
   }
 }
