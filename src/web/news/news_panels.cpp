@@ -56,10 +56,11 @@ T* ContentOf(GUI_Dialog* dialog, int32_t id) {
 }
 
 // The host went back to the login screen (state 0) or to the character
-// list (state 1) from the game: the panels fetch again.
-void OnGameLeft() {
+// list (state 1) from the game: the panels fetch again. This runs after the
+// frame's tasks, so the result shows from the next frame on.
+void OnScreenSwitch(bool inGame) {
   const int32_t state = HostGameState();
-  if (State().created && (state == 0 || state == 1)) StartNewsFetch();
+  if (!inGame && State().created && (state == 0 || state == 1)) StartNewsFetch();
 }
 
 }  // namespace
@@ -98,7 +99,7 @@ void ShowOnPanels(const StatusNews& result, bool failed) {
 
 void Install() {
   login::hooks::createInformationPanels = &CreateNewsPanels;
-  host::RegisterGameLeftReset(&OnGameLeft);
+  host::RegisterScreenSwitchHook(&OnScreenSwitch);
 }
 
 }  // namespace news
