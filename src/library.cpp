@@ -11,6 +11,7 @@
 #include "features/hotkeys/hotkeys.h"
 #include "features/imbuements/imbuements.h"
 #include "features/market/market.h"
+#include "features/npc_trade/npc_trade.h"
 #include "features/prey/prey.h"
 #include "features/server_dialogs/server_dialogs.h"
 #include "features/store/store.h"
@@ -60,6 +61,7 @@ void WireSubsystems() {
   hotkeys::Install();
   market::Install();
   server_dialogs::Install();
+  npc_trade::Install();
 }
 
 }  // namespace
