@@ -1,11 +1,10 @@
-// The NPC trade's rules that need no window: which goods are rows, the
-// weight text, the amount read from its box, its maximum and its cap, and
-// whether a buy or a sell may be sent.
+// The NPC trade's arithmetic: the weight text, the amount read from its
+// box, its maximum and its cap, the total, and whether a buy or a sell may
+// be sent. Which goods are rows is left to the scenarios.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "features/npc_trade/rules.h"
 
@@ -121,44 +120,6 @@ TEST(NpcTradeRules, AllowedAndTotal) {
   EXPECT_EQ(TotalPrice(Mode::Buy, &dear, 100), 429496729400u);
   EXPECT_EQ(TotalPrice(Mode::Sell, &rod, 3), 120u);
   EXPECT_EQ(TotalPrice(Mode::Buy, nullptr, 3), 0u);
-}
-
-TEST(NpcTradeRules, Rows) {
-  auto good = [](uint16_t id, const char* name, uint32_t buy, uint32_t sell) {
-    NpcTradeItem item;
-    item.itemId = id;
-    item.name = name;
-    item.buyPrice = buy;
-    item.sellPrice = sell;
-    return item;
-  };
-  const std::vector<NpcTradeItem> goods = {good(1, "rope", 50, 0), good(2, "shovel", 0, 8),
-                                           good(3, "pick", kNoPrice, 15),
-                                           good(4, "torch", 2, kNoPrice), good(5, "rune", 0, 0)};
-  PlayerGoods player;
-  player.goods = {{3, 200}, {3, 100}, {1, 1}};
-  const struct {
-    const char* what;
-    Mode mode;
-    const char* search;
-    bool showAll;
-    std::vector<uint16_t> ids;
-  } rows[] = {
-      {"buy: prices 0 and 4,294,967,295 left out", Mode::Buy, "", false, {1, 4}},
-      {"sell: all the trader buys", Mode::Sell, "", true, {2, 3}},
-      {"sell: only what is carried", Mode::Sell, "", false, {3}},
-      {"search inside names", Mode::Buy, "orc", false, {4}},
-      {"search in any letter case", Mode::Buy, "RoPe", false, {1}},
-  };
-  for (const auto& r : rows) {
-    const std::vector<TradeRow> built = BuildRows(goods, player, r.mode, r.search, r.showAll);
-    std::vector<uint16_t> ids;
-    for (const TradeRow& row : built) ids.push_back(row.item.itemId);
-    EXPECT_EQ(ids, r.ids) << r.what;
-  }
-  EXPECT_EQ(HeldCount(player, 3), 300);  // every entry counted
-  player.goods.assign(300, {7, 255});
-  EXPECT_EQ(HeldCount(player, 7), 65535);  // capped at what a row holds
 }
 
 }  // namespace
