@@ -12,6 +12,7 @@
 #include "features/imbuements/imbuements.h"
 #include "features/market/market.h"
 #include "features/npc_trade/npc_trade.h"
+#include "features/outfits/outfits.h"
 #include "features/prey/prey.h"
 #include "features/server_dialogs/server_dialogs.h"
 #include "features/store/store.h"
@@ -62,6 +63,7 @@ void WireSubsystems() {
   market::Install();
   server_dialogs::Install();
   npc_trade::Install();
+  outfits::Install();
 }
 
 }  // namespace
