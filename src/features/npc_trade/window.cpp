@@ -139,7 +139,9 @@ GUI_Window* BuildWindow() {
   auto* action =
       AddButton(*w, new GUI_ButtonColor(222, 340, 82, 22, "Buy", kActionId), kActionCode);
   action->font = kFont;
-  AddButton(*w, new GUI_Button(310, 340, 86, 22, "Close", kCloseId), kCloseCode);
+  auto* close = AddButton(*w, new GUI_ButtonColor(310, 340, 82, 22, "Close", kCloseId), kCloseCode);
+  close->font = kFont;
+  gui::ApplyAvailabilityLook(*close, true);
   w->SetFocus(nullptr);
   return w;
 }
