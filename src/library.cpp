@@ -11,6 +11,8 @@
 #include "features/hotkeys/hotkeys.h"
 #include "features/imbuements/imbuements.h"
 #include "features/market/market.h"
+#include "features/npc_trade/npc_trade.h"
+#include "features/outfits/outfits.h"
 #include "features/prey/prey.h"
 #include "features/server_dialogs/server_dialogs.h"
 #include "features/store/store.h"
@@ -63,6 +65,8 @@ void WireSubsystems() {
   server_dialogs::Install();
   // The login screen's news, event schedule and boosted creatures.
   news::Install();
+  npc_trade::Install();
+  outfits::Install();
 }
 
 }  // namespace

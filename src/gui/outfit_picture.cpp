@@ -54,22 +54,18 @@ int32_t Packed(uint8_t index) {
   return (int32_t{c.r} << 16) | (int32_t{c.g} << 8) | int32_t{c.b};
 }
 
-// The picture faces the viewer (pattern X 2) in its first frame.
-constexpr int32_t kFacing = 2;
-constexpr int32_t kFirstFrame = 1;
-constexpr int32_t kTilePixels = 32;
-
 struct Picture {
   int32_t lookType;
   int32_t layers;
   int32_t head, body, legs, feet;
+  int32_t patternX, frame;
 };
 
 // One tile in one addon pattern (1 the outfit itself, 2 and 3 its addons).
 // A tile without a sprite in that pattern is left out.
 void DrawTile(const Picture& p, int32_t col, int32_t row, int32_t patternY, int32_t x, int32_t y,
               int32_t w, int32_t h) {
-  const int32_t sprite = OutfitSpriteIndex(p.lookType, col, row, 1, kFacing, patternY, kFirstFrame);
+  const int32_t sprite = OutfitSpriteIndex(p.lookType, col, row, 1, p.patternX, patternY, p.frame);
   if (sprite == 0) return;
   host::CreatureDrawArgs args;
   args.surface = kSurface;
@@ -78,9 +74,8 @@ void DrawTile(const Picture& p, int32_t col, int32_t row, int32_t patternY, int3
   args.width = w;
   args.height = h;
   args.outfit[0] = sprite;
-  args.outfit[1] = p.layers >= 2
-                       ? OutfitSpriteIndex(p.lookType, col, row, 2, kFacing, patternY, kFirstFrame)
-                       : 0;
+  args.outfit[1] =
+      p.layers >= 2 ? OutfitSpriteIndex(p.lookType, col, row, 2, p.patternX, patternY, p.frame) : 0;
   args.outfit[2] = p.head;
   args.r = p.body;
   args.g = p.legs;
@@ -98,12 +93,13 @@ Color OutfitColor(uint32_t index) {
 
 namespace {
 
-// The picture is the standing creature without a mount, whatever the
-// host's creature drawing last left in the getters' selectors.
+// The picture is the creature in the pose's group without a mount,
+// whatever the host's creature drawing last left in the getters' selectors.
 class StandingOutfitScope {
  public:
-  StandingOutfitScope() : group_(SpriteGroupIndex), patternZ_(OutfitPatternZ()) {
-    SpriteGroupIndex = 0;
+  explicit StandingOutfitScope(uint8_t group)
+      : group_(SpriteGroupIndex), patternZ_(OutfitPatternZ()) {
+    SpriteGroupIndex = group;
     OutfitPatternZ() = 1;
   }
   ~StandingOutfitScope() {
@@ -120,19 +116,36 @@ class StandingOutfitScope {
 
 }  // namespace
 
-void DrawOutfitPicture(const Outfit& outfit, int32_t x, int32_t y, int32_t size) {
+bool OutfitHasGroup(uint16_t lookType, uint8_t group) {
+  const StandingOutfitScope scope(group);
+  return OutfitDimension0(lookType) > 0 && OutfitDimension1(lookType) > 0;
+}
+
+int32_t OutfitFrameCount(uint16_t lookType, uint8_t group) {
+  if (!OutfitHasGroup(lookType, group)) group = 0;
+  const StandingOutfitScope scope(group);
+  return std::max(OutfitDimension7(lookType), 1);
+}
+
+void DrawOutfitPicture(const Outfit& outfit, int32_t x, int32_t y, int32_t size,
+                       const OutfitPose& pose) {
   const int32_t look = outfit.lookType;
   if (look == 0 || size <= 0) return;
-  const StandingOutfitScope standing;
+  // An outfit without the pose's group (one that cannot walk) stands.
+  const uint8_t group = OutfitHasGroup(outfit.lookType, pose.group) ? pose.group : 0;
+  const StandingOutfitScope standing(group);
   const int32_t tilesW = OutfitDimension0(look);
   const int32_t tilesH = OutfitDimension1(look);
   if (tilesW <= 0 || tilesH <= 0) return;  // not in the appearance data
+  const int32_t frames = std::max(OutfitDimension7(look), 1);
   const Picture p{look,
                   OutfitDimension3(look),
                   Packed(outfit.head),
                   Packed(outfit.body),
                   Packed(outfit.legs),
-                  Packed(outfit.feet)};
+                  Packed(outfit.feet),
+                  pose.patternX,
+                  pose.frame >= 1 && pose.frame <= frames ? pose.frame : 1};
   const bool hasAddonPatterns = OutfitDimension5(look) > 1;
   const auto drawPatterns = [&](int32_t col, int32_t row, int32_t tx, int32_t ty, int32_t tw,
                                 int32_t th) {

@@ -199,3 +199,42 @@ TEST_F(OutfitPicture, EachTileCarriesTheFourPaletteColours) {
 }
 
 }  // namespace
+
+// A pose picks the facing (pattern X), the frame group and the frame. One
+// tile facing four ways, one layer, frames F: frame f (from 1) facing x is
+// sprite (f - 1) x 4 + x. A group the outfit lacks draws its first; a frame
+// past the group's draws the first.
+TEST_F(OutfitPicture, PoseChoosesFacingGroupAndFrame) {
+  writer.Set(Category::Outfit, 30, {.groups = {Group{.patternX = 4, .frames = 3}}});
+  writer.Set(Category::Outfit, 31,
+             {.groups = {Group{.patternX = 4, .frames = 1},
+                         Group{.type = 1,
+                               .patternX = 4,
+                               .frames = 2,
+                               .sprites = {11, 12, 13, 14, 15, 16, 17, 18}}}});
+  ASSERT_TRUE(ParseBytes(writer.Bytes(), appearance::Store()));
+  struct Case {
+    uint16_t look;
+    gui::OutfitPose pose;
+    int32_t sprite;
+  };
+  for (const Case& c : {
+           Case{30, {}, 2},
+           Case{30, {.patternX = 1}, 1},
+           Case{30, {.patternX = 4, .frame = 3}, 12},
+           Case{30, {.patternX = 3, .frame = 4}, 3},  // past the frames
+           Case{30, {.patternX = 2, .group = 1}, 2},  // no walking group
+           Case{31, {.patternX = 3, .group = 1, .frame = 2}, 17},
+           Case{31, {.patternX = 3, .group = 0}, 3},
+       }) {
+    simulator.Host().Draws().clear();
+    gui::DrawOutfitPicture({.lookType = c.look}, 100, 200, 32, c.pose);
+    const std::vector<sim::DrawCall>& drawn = simulator.Host().Draws();
+    ASSERT_EQ(drawn.size(), 1u) << c.look;
+    EXPECT_EQ(drawn[0].args[5], c.sprite) << c.look << " x " << c.pose.patternX << " group "
+                                          << int{c.pose.group} << " frame " << c.pose.frame;
+  }
+  EXPECT_EQ(gui::OutfitFrameCount(30, 0), 3);
+  EXPECT_EQ(gui::OutfitFrameCount(30, 1), 3);
+  EXPECT_EQ(gui::OutfitFrameCount(31, 1), 2);
+}
