@@ -27,6 +27,8 @@ struct WebResponse {
   // Announce this many bytes more than the body holds, send the body and
   // close: a transfer that breaks off (ignored when chunked).
   uint32_t shortBy = 0;
+  // Only the first answer breaks off; later ones are whole.
+  bool shortOnce = false;
 };
 
 class WebServer {
@@ -46,6 +48,12 @@ class WebServer {
   void SetResponse(const std::string& path, WebResponse response);
   // The request targets served so far, in the order they arrived (any thread).
   std::vector<std::string> Requests();
+  // A path below `prefix` that no SetResponse set answers the file of that
+  // name below `folder` (200 with its length), or 404 when there is none.
+  // The latest mount whose prefix matches is asked first.
+  void Mount(const std::string& prefix, const std::string& folder);
+  // Stops listening: every later connection is refused.
+  void Refuse();
 
  private:
   void Answer(const httplib::Request& request, httplib::Response& response);
@@ -57,6 +65,8 @@ class WebServer {
   uint16_t port_ = 0;
   std::mutex lock_;
   std::map<std::string, WebResponse> responses_;
+  std::vector<std::pair<std::string, std::string>> mounts_;  // (prefix, folder)
+  bool stopped_ = false;
   std::vector<std::string> requests_;
 };
 

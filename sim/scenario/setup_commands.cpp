@@ -1,6 +1,7 @@
 // Setup and time: screen, start, state, wait, time, frame, settle, host,
 // file, http.
 #include <filesystem>
+#include <cstring>
 #include <fstream>
 
 #include "host/host_memory.h"
@@ -60,6 +61,13 @@ void Settle(Context& c, const ScriptLine& line) {
 
 void Host(Context& c, const ScriptLine& line) {
   RequireArgs(line, 3, 3);
+  // host ADDR text "STRING": a NUL-terminated text of the host.
+  if (line.args[1].kind == Token::Kind::Word && line.args[1].text == "text") {
+    const std::string& text = line.args[2].text;
+    const uint32_t address = HostAddressArg(c, line, 0, static_cast<int>(text.size() + 1));
+    std::memcpy(host::Pointer(address), text.c_str(), text.size() + 1);
+    return;
+  }
   const int width = ParseWidth(line.args[1], line.line);
   const uint32_t address = HostAddressArg(c, line, 0, width);
   const uint32_t value = ParseSized(line.args[2], line.line, width);
@@ -93,7 +101,8 @@ void Http(Context& c, const ScriptLine& line) {
   if (isWord(next, "no-length")) {
     response.chunked = true;
     ++next;
-  } else if (isWord(next, "short") && next + 1 < line.args.size()) {
+  } else if ((isWord(next, "short") || isWord(next, "short-once")) && next + 1 < line.args.size()) {
+    response.shortOnce = isWord(next, "short-once");
     response.shortBy =
         static_cast<uint32_t>(ParseInteger(line.args[next + 1], line.line, 1, INT32_MAX));
     next += 2;
@@ -105,9 +114,34 @@ void Http(Context& c, const ScriptLine& line) {
     next += 2;
   }
   if (next != line.args.size()) {
-    throw ScriptError(line.line, "http PATH STATUS [no-length | short N] [\"body\" | file PATH]");
+    throw ScriptError(line.line,
+                      "http PATH STATUS [no-length | short N | short-once N] [\"body\" | file PATH]");
   }
   c.Web().SetResponse(line.args[0].text, std::move(response));
+}
+
+// serve PREFIX FOLDER: the files of FOLDER (beside the scenario) answer the
+// paths below PREFIX.
+void Serve(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 2, 2);
+  if (!line.args[0].text.starts_with("/")) throw ScriptError(line.line, "serve /PREFIX/ FOLDER");
+  const std::string folder = c.ScenarioRelativePath(line.args[1], line.line);
+  if (!std::filesystem::is_directory(folder)) {
+    throw ScriptError(line.line, "no folder " + folder);
+  }
+  c.Web().Mount(line.args[0].text, folder);
+}
+
+// web-down: the web server stops; connections are refused from now on.
+void WebDown(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  c.Web().Refuse();
+}
+
+// load-gate: the host reaches the call before it loads its data files.
+void LoadGate(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  c.Sim().ReachLoadGate();
 }
 
 }  // namespace
@@ -123,6 +157,9 @@ void RegisterSetupCommands(CommandTable& table) {
   table.Add("host", &Host);
   table.Add("file", &File, Needs::Nothing, Block::WithOneArgument);
   table.Add("http", &Http);
+  table.Add("serve", &Serve);
+  table.Add("web-down", &WebDown);
+  table.Add("load-gate", &LoadGate, Needs::Library);
 }
 
 }  // namespace sim::scenario
