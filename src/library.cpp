@@ -22,6 +22,7 @@
 #include "login/button_actions.h"
 #include "login/login_screen.h"
 #include "protocol/message_hooks.h"
+#include "web/updater/updater.h"
 
 namespace quorlan {
 namespace {
@@ -60,6 +61,9 @@ void WireSubsystems() {
   hotkeys::Install();
   market::Install();
   server_dialogs::Install();
+  // The data files are compared with the update service before the host
+  // loads them.
+  updater::Install();
 }
 
 }  // namespace
