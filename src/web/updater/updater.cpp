@@ -132,11 +132,9 @@ void OnUpdaterEvent(int32_t code, int32_t value) {
       }
       break;
     case codes::kRequestDone:
-      // The version file's request ended without the file: the check is
-      // over, and a later one may start.
-      if (value == codes::kVersionRequest && Updater().state == State::FetchingVersion) {
-        Updater().state = State::Idle;
-      }
+      // The worker's request is freed by the task that delivered it. A
+      // version file that never came leaves the check where it is: the host
+      // loads as it always did.
       break;
     case codes::kProgress: OnProgress(value); break;
     case codes::kFileComplete: OnFileComplete(value); break;

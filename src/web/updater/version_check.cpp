@@ -38,8 +38,9 @@ void CompareWithVersionFile() {
   const bool read = os.ReadWholeFile(versionPath, &text);
   os.RemoveFile(versionPath);
   const std::optional<VersionCrcs> crcs = read ? ParseVersionFile(text) : std::nullopt;
+  // No version file: nothing to do, and a later check may find a good one.
   if (!crcs) {
-    u.state = State::Idle;
+    u.state = State::Finished;
     return;
   }
   u.pending.clear();

@@ -9,8 +9,8 @@ void DownloadVersionFile();
 
 // Reads and deletes the downloaded version file; with five valid fields
 // every missing or different data file becomes pending (state 3), else
-// nothing is to do (state 5). A version file that cannot be read or is no
-// version file leaves the updater idle, so a later check may try again.
+// nothing is to do (state 5), as when the file cannot be read or is no
+// version file: a later check may then find a good one.
 void CompareWithVersionFile();
 
 }  // namespace updater
