@@ -36,6 +36,7 @@ void StartNextDownload() {
   u.downloading = index;
   u.shownPercent = -1;
   u.state = State::Downloading;
+  ShowFileStarting(index);
   StartFileDownload({index, web::CurrentEndpoints().updateService + DisplayName(index),
                      DataFilePath(index, PathVariant::Download), HostUserAgent()});
 }

@@ -121,6 +121,16 @@ void ShowFileProgress(int index, int32_t percent) {
   gui::SetLabelText(window, codes::kFirstPercent + index, std::to_string(percent) + "%");
 }
 
+void ShowFileStarting(int index) {
+  GUI_Dialog* window = Window();
+  if (window == nullptr) return;
+  // A retry keeps showing how far the broken transfer came until it passes it.
+  if (auto* label = dynamic_cast<GUI_Label*>(window->FindChild(codes::kFirstPercent + index));
+      label != nullptr && label->text.empty()) {
+    label->SetText("0%");
+  }
+}
+
 void ShowFileWaiting(int index) {
   GUI_Dialog* window = Window();
   if (window == nullptr) return;

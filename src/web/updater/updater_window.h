@@ -27,6 +27,8 @@ void CloseUpdaterWindow();
 void ShowStatus(const std::string& text);
 // That file's bar and percentage.
 void ShowFileProgress(int index, int32_t percent);
+// The file's download starts: "0%" unless it shows a broken transfer's progress.
+void ShowFileStarting(int index);
 // The file waits for a download again: empty bar, no percentage.
 void ShowFileWaiting(int index);
 
