@@ -16,6 +16,10 @@
 
 namespace updater {
 
+void HostDownloadPlain(std::unique_ptr<web::DownloadRequest> request) {
+  web::StartDownload(std::move(request));
+}
+
 void DownloadVersionFile() {
   const char* path = HostDataFilePath(kVersionFileNumber, 0);
   auto request = std::make_unique<web::DownloadRequest>();
@@ -26,7 +30,7 @@ void DownloadVersionFile() {
   request->fileReadyCode = codes::kFileComplete;
   request->finishedCode = codes::kRequestDone;
   Updater().state = State::FetchingVersion;
-  web::StartDownload(std::move(request));
+  HostDownloadPlain(std::move(request));
 }
 
 void CompareWithVersionFile() {

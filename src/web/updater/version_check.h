@@ -2,7 +2,17 @@
 // with the local data files on the main thread.
 #pragma once
 
+#include <memory>
+
+#include "web/http.h"
+
 namespace updater {
+
+// The version file's download on a detached worker, as HttpDownloadFile:
+// the file complete on disk reports 1004 with the request's identifier,
+// then 1002; a failure only 1002 (the check then never proceeds, and the
+// host loads as it always did).
+void HostDownloadPlain(std::unique_ptr<web::DownloadRequest> request);
 
 // Starts the download of the version file (state 1). Main thread.
 void DownloadVersionFile();
