@@ -170,6 +170,18 @@ int main(int argc, char** argv) {
         "AutoSwitch = 1\r\n[Knight]\r\nHotkey = (0,\"say \\\"x\\\")\\n\",3031,7,2)\r\n"
         "ConfineFramerate = 1\nHotkeyUseOnSelf=1\n[]\n";
     Write(hotkeyFiles / "sample", std::vector<uint8_t>(sample.begin(), sample.end()));
+    // The version files the updater scenarios serve.
+    const fs::path versionFiles = out / "version_file_fuzz";
+    fs::create_directories(versionFiles);
+    for (const char* folder : {"new", "old"}) {
+      std::ifstream in(fs::path(argv[2]) / "updater_files" / folder / "version.php", std::ios::binary);
+      const std::string text((std::istreambuf_iterator<char>(in)), {});
+      if (!text.empty()) {
+        Write(versionFiles / folder, std::vector<uint8_t>(text.begin(), text.end()));
+      }
+    }
+    const std::string lineEnd = "1 22 333 4444 4294967295\r\n";
+    Write(versionFiles / "line_end", std::vector<uint8_t>(lineEnd.begin(), lineEnd.end()));
 
     // Status documents: the scenarios' bodies of /api/status.php and the
     // files beside them, so every member the scans know is seeded.

@@ -74,6 +74,14 @@ SimHost::SimHost() {
   // The host's user agent, which downloads send.
   constexpr char kUserAgent[] = "Mozilla/4.0 (compatible; simulated host)";
   std::memcpy(host::Pointer(host::addr::kUserAgent), kUserAgent, sizeof(kUserAgent));
+  // The display names of the five data files the updater compares, which
+  // are also their names on the update service.
+  for (const auto& [address, name] :
+       {std::pair{0x5CD80Cu, "Quorlan.exe"}, std::pair{0x5CD822u, "Quorlan.pic"},
+        std::pair{0x5CD84Cu, "Quorlan.dat"}, std::pair{0x5CD884u, "Quorlan.xml"},
+        std::pair{0x5CD868u, "Quorlan.spr"}}) {
+    std::memcpy(host::Pointer(address), name, std::strlen(name) + 1);
+  }
   // The routine that leaves the game, at the address the host keeps for it.
   host::Write<uint32_t>(host::addr::kLeaveGameRoutine, kLeaveGameRoutine);
   DefineFunction(kLeaveGameRoutine, [this](const uint32_t*, int) -> uint32_t {
@@ -235,7 +243,11 @@ const char* SimHost::DataFilePath(int32_t number, int32_t flag) {
   static const char* const kNames[] = {"Quorlan.exe", "Quorlan.pic", "version.txt",
                                        "Quorlan.dat", "Quorlan.spr", "Quorlan.xml"};
   const char* name = number >= 0 && number < 6 ? kNames[number] : "unknown";
-  std::string path = dataFolder_ + "/" + name + (flag != 0 ? ".new" : "");
+  // Variant 1 is where a download of the file goes: the program file (0),
+  // which cannot be replaced while it runs, is set aside under ".old" and
+  // its download written beside that; every other file is replaced where
+  // it lies.
+  std::string path = dataFolder_ + "/" + name + (flag != 0 && number == 0 ? ".old" : "");
   std::string& stored = paths_[number * 2 + (flag != 0 ? 1 : 0)];
   stored = path;
   return stored.c_str();

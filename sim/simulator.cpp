@@ -28,6 +28,8 @@ constexpr uint32_t kImportCreateWindow = 0x5FF000;
 constexpr uint32_t kHostClock = 0x5FF010;
 constexpr uint32_t kHostCharacterHandler = 0x458200;
 constexpr uint32_t kLayoutBlockSize = 8192;
+// The host's own loading before its data files, the call at the load gate.
+constexpr uint32_t kHostLoadSequence = 0x458000;
 // The host's folder buffers (MAX_PATH bytes each).
 constexpr size_t kHostFolderCapacity = 260;
 
@@ -72,6 +74,7 @@ Simulator::Simulator(const std::string& root) {
   for (const std::string* folder : {&folders_.user, &folders_.data, &folders_.appdata}) {
     std::filesystem::create_directories(*folder);
   }
+  os_->folderNames = {{"user", folders_.user}, {"data", folders_.data}, {"appdata", folders_.appdata}};
   // The user's application-data folder, where the hotkey files live.
   os_->environment["APPDATA"] = folders_.appdata;
   host_->SetDataFolder(folders_.data);
@@ -125,6 +128,7 @@ void Simulator::LayOutHostCode() {
   WriteCall(0x434DFC, 0x4B5990);
   WriteCall(0x4394FA, 0x4B5990);
   WriteCall(0x4CFB8A, kHostCharacterHandler);
+  WriteCall(site::kLoadGate, kHostLoadSequence);
 
   // Function pointers the host calls through.
   host::Write<uint32_t>(site::kCreateWindowSlot, kImportCreateWindow);
@@ -137,6 +141,15 @@ void Simulator::LayOutHostCode() {
   host::Write<uint32_t>(site::kLayoutBlockPointer, AddressSpace::Allocate(kLayoutBlockSize));
 
   h.DefineFunction(kHostMainLoopWork, [](const uint32_t*, int) { return 0u; });
+  // The host's load sequence: six routines, each taking the previous one's
+  // result, the first the host's data block.
+  h.DefineFunction(kHostLoadSequence, [&h](const uint32_t*, int) {
+    uint32_t value = 0x63DB48;
+    for (uint32_t routine : {0x4AB620u, 0x4AB610u, 0x4FECF0u, 0x51D620u, 0x51D610u, 0x415C70u}) {
+      value = h.Execute(routine, {value});
+    }
+    return value;
+  });
   h.DefineFunction(kHostFrameCall, [&h](const uint32_t* args, int count) {
     host::FrameArgs frame;
     for (int i = 0; i < count && i < 10; ++i) frame.values[i] = static_cast<int32_t>(args[i]);
@@ -197,6 +210,11 @@ void Simulator::Start() {
 }
 
 void Simulator::SetGameState(int32_t state) { HostGameState() = state; }
+
+void Simulator::ReachLoadGate() {
+  if (os_->Exited()) return;
+  host_->ExecuteCallSite(site::kLoadGate, {});
+}
 
 void Simulator::Frame(int count) {
   for (int i = 0; i < count; ++i) {

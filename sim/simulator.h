@@ -29,6 +29,7 @@ inline constexpr uint32_t kClockSlot = 0x5B85A0;
 inline constexpr uint32_t kMenuCommandSlot = 0x5BD9C0;
 inline constexpr uint32_t kPanelCommandSlot = 0x5C98D0;
 inline constexpr uint32_t kMainWindowClass = 0x5CD9E8;
+inline constexpr uint32_t kLoadGate = 0x458845;  // before the host loads its data files
 inline constexpr uint32_t kLayoutBlockPointer = 0x79CDE4;
 // A byte of the simulated host: the container slot its store inbox opens in
 // (what host function 0x4CA7A0 answers).
@@ -59,6 +60,9 @@ class Simulator {
   void Start();
   bool Started() const { return started_; }
   void SetGameState(int32_t state);
+  // The host reaches the call before it loads its data files (the load
+  // gate), as the real client does once it is ready to load them.
+  void ReachLoadGate();
 
   // One main-loop pass: the frame tick, then the frame draw.
   void Frame(int count = 1);

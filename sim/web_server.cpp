@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace sim {
@@ -45,10 +48,21 @@ WebServer::WebServer() : server_(std::make_unique<httplib::Server>()) {
 }
 
 WebServer::~WebServer() {
-  ReleaseAll();
+  Refuse();
+  activePort = 0;
+}
+
+void WebServer::Refuse() {
+  if (stopped_) return;
+  stopped_ = true;
+  ReleaseAll();  // held answers go out, so the server's threads can end
   server_->stop();
   thread_.join();
-  activePort = 0;
+}
+
+void WebServer::Mount(const std::string& prefix, const std::string& folder) {
+  std::lock_guard guard(lock_);
+  mounts_.emplace_back(prefix, folder);
 }
 
 std::string WebServer::BaseUrl() const { return "http://127.0.0.1:" + std::to_string(port_); }
@@ -69,9 +83,29 @@ WebResponse WebServer::ResponseFor(const std::string& target, std::string* key) 
   changed_.notify_all();
   auto it = responses_.find(target);
   if (it == responses_.end()) it = responses_.find(target.substr(0, target.find('?')));
-  if (it == responses_.end()) return {404, "Not Found"};
-  *key = it->first;
-  return it->second;
+  if (it != responses_.end()) {
+    *key = it->first;
+    WebResponse answer = it->second;
+    if (answer.shortOnce) {
+      it->second.shortBy = 0;
+      it->second.shortOnce = false;
+    }
+    return answer;
+  }
+  const std::string path = target.substr(0, target.find('?'));
+  for (auto mount = mounts_.rbegin(); mount != mounts_.rend(); ++mount) {
+    if (!path.starts_with(mount->first)) continue;
+    const std::string name = path.substr(mount->first.size());
+    if (name.empty() || name.find("..") != std::string::npos) continue;
+    const std::filesystem::path file = std::filesystem::path(mount->second) / name;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) continue;
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream body;
+    body << in.rdbuf();
+    if (in) return {200, body.str()};
+  }
+  return {404, "Not Found"};
 }
 
 void WebServer::WaitForRelease(const std::string& key) {

@@ -32,6 +32,8 @@ struct WebResponse {
   // the scenario controls); what it answers is what was set when the
   // request arrived.
   bool held = false;
+  // Only the first answer breaks off; later ones are whole.
+  bool shortOnce = false;
 };
 
 class WebServer {
@@ -62,6 +64,12 @@ class WebServer {
   bool AwaitRequests(const std::string& target, size_t count, int timeoutMs);
   // The request targets served so far, in the order they arrived (any thread).
   std::vector<std::string> Requests();
+  // A path below `prefix` that no SetResponse set answers the file of that
+  // name below `folder` (200 with its length), or 404 when there is none.
+  // The latest mount whose prefix matches is asked first.
+  void Mount(const std::string& prefix, const std::string& folder);
+  // Stops listening: every later connection is refused.
+  void Refuse();
 
  private:
   void Answer(const httplib::Request& request, httplib::Response& response);
@@ -75,6 +83,8 @@ class WebServer {
   uint16_t port_ = 0;
   std::mutex lock_;
   std::map<std::string, WebResponse> responses_;
+  std::vector<std::pair<std::string, std::string>> mounts_;  // (prefix, folder)
+  bool stopped_ = false;
   std::vector<std::string> requests_;
   std::condition_variable changed_;           // a request arrived, a path was released
   std::map<std::string, uint64_t> releases_;  // per path: how often it was released

@@ -25,6 +25,7 @@
 #include "login/login_screen.h"
 #include "protocol/message_hooks.h"
 #include "web/news/news_panels.h"
+#include "web/updater/updater.h"
 
 namespace quorlan {
 namespace {
@@ -67,6 +68,9 @@ void WireSubsystems() {
   news::Install();
   npc_trade::Install();
   outfits::Install();
+  // The data files are compared with the update service before the host
+  // loads them.
+  updater::Install();
 }
 
 }  // namespace

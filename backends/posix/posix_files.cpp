@@ -37,7 +37,33 @@ class PosixWritableFile final : public platform::WritableFile {
   int fd_;
 };
 
+class PosixReadableFile final : public platform::ReadableFile {
+ public:
+  explicit PosixReadableFile(int fd) : fd_(fd) {}
+  ~PosixReadableFile() override { ::close(fd_); }
+
+  bool Read(void* buffer, uint32_t size, uint32_t* read) override {
+    *read = 0;
+    for (;;) {
+      const ssize_t n = ::read(fd_, buffer, size);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return false;  // a folder, or a read error
+      *read = static_cast<uint32_t>(n);
+      return true;
+    }
+  }
+
+ private:
+  int fd_;
+};
+
 }  // namespace
+
+std::unique_ptr<platform::ReadableFile> PosixPlatform::OpenBinaryFile(const std::string& path) {
+  const int fd = ::open(ToPosixPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  return std::make_unique<PosixReadableFile>(fd);
+}
 
 std::unique_ptr<platform::WritableFile> PosixPlatform::CreateBinaryFile(const std::string& path) {
   const int fd = ::open(ToPosixPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);

@@ -69,13 +69,18 @@ size_t Collect(char* data, size_t size, size_t count, void* target) {
 std::unique_ptr<platform::HttpResponse> PosixPlatform::OpenUrl(const std::string& agent,
                                                                uint32_t accessType,
                                                                const std::string& url,
-                                                               uint32_t flags) {
+                                                               uint32_t flags,
+                                                               platform::UrlOpenFailure* failure) {
+  if (failure != nullptr) *failure = platform::UrlOpenFailure::None;
   // The global set-up is not safe to race with the first transfers.
   static std::once_flag initialised;
   std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 
   const std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), &curl_easy_cleanup);
-  if (!curl) return nullptr;
+  if (!curl) {
+    if (failure != nullptr) *failure = platform::UrlOpenFailure::Session;
+    return nullptr;
+  }
   CURL* c = curl.get();
   std::string body;
   curl_easy_setopt(c, CURLOPT_URL, url.c_str());
@@ -100,7 +105,10 @@ std::unique_ptr<platform::HttpResponse> PosixPlatform::OpenUrl(const std::string
   // No answer at all (refused, unreachable, not a URL): the open fails, as
   // InternetOpenUrlA does. An answer whose body broke off opens, and its
   // reads fail where the body ends.
-  if (status == 0) return nullptr;
+  if (status == 0) {
+    if (failure != nullptr) *failure = platform::UrlOpenFailure::Url;
+    return nullptr;
+  }
   curl_off_t length = -1;
   curl_easy_getinfo(c, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
   return std::make_unique<CurlResponse>(std::move(body), result == CURLE_OK, status, length);

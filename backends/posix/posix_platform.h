@@ -22,8 +22,10 @@ class PosixPlatform : public platform::Platform {
   // broke off, the read after the last byte that arrived fails.
   bool AttemptConnect() override { return true; }
   std::unique_ptr<platform::HttpResponse> OpenUrl(const std::string& agent, uint32_t accessType,
-                                                  const std::string& url, uint32_t flags) override;
+                                                  const std::string& url, uint32_t flags,
+                                                  platform::UrlOpenFailure* failure) override;
   // POSIX files at ToPosixPath(path) (posix_files.cpp).
+  std::unique_ptr<platform::ReadableFile> OpenBinaryFile(const std::string& path) override;
   std::unique_ptr<platform::WritableFile> CreateBinaryFile(const std::string& path) override;
   bool FileSize(const std::string& path, uint64_t* size) override;
   bool RemoveFile(const std::string& path) override;

@@ -42,6 +42,22 @@ class WinInetResponse final : public platform::HttpResponse {
   HINTERNET request_;
 };
 
+class Win32ReadableFile final : public platform::ReadableFile {
+ public:
+  explicit Win32ReadableFile(HANDLE file) : file_(file) {}
+  ~Win32ReadableFile() override { ::CloseHandle(file_); }
+
+  bool Read(void* buffer, uint32_t size, uint32_t* read) override {
+    DWORD count = 0;
+    const BOOL ok = ::ReadFile(file_, buffer, size, &count, nullptr);
+    *read = ok ? count : 0;
+    return ok != FALSE;
+  }
+
+ private:
+  HANDLE file_;
+};
+
 class Win32WritableFile final : public platform::WritableFile {
  public:
   explicit Win32WritableFile(HANDLE file) : file_(file) {}
@@ -63,15 +79,29 @@ bool Win32Platform::AttemptConnect() { return ::InternetAttemptConnect(0) == ERR
 std::unique_ptr<platform::HttpResponse> Win32Platform::OpenUrl(const std::string& agent,
                                                                uint32_t accessType,
                                                                const std::string& url,
-                                                               uint32_t flags) {
+                                                               uint32_t flags,
+                                                               platform::UrlOpenFailure* failure) {
+  if (failure != nullptr) *failure = platform::UrlOpenFailure::None;
   HINTERNET session = ::InternetOpenA(agent.c_str(), accessType, nullptr, nullptr, 0);
-  if (session == nullptr) return nullptr;
+  if (session == nullptr) {
+    if (failure != nullptr) *failure = platform::UrlOpenFailure::Session;
+    return nullptr;
+  }
   HINTERNET request = ::InternetOpenUrlA(session, url.c_str(), nullptr, 0, flags, 0);
   if (request == nullptr) {
+    if (failure != nullptr) *failure = platform::UrlOpenFailure::Url;
     ::InternetCloseHandle(session);
     return nullptr;
   }
   return std::make_unique<WinInetResponse>(session, request);
+}
+
+std::unique_ptr<platform::ReadableFile> Win32Platform::OpenBinaryFile(const std::string& path) {
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32ReadableFile>(file);
 }
 
 std::unique_ptr<platform::WritableFile> Win32Platform::CreateBinaryFile(const std::string& path) {

@@ -64,6 +64,7 @@ class Win32Platform final : public platform::Platform {
   void ShowMessageBox(const std::string& text, const std::string& caption,
                       uint32_t flags) override;
   void ShellOpen(const std::string& target) override;
+  void ShellOpenFromDesktop(const std::string& target) override;
   uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
                             uint32_t style, int x, int y, int width, int height, uintptr_t parent,
                             uintptr_t menu, uintptr_t instance, void* param) override;
@@ -71,7 +72,9 @@ class Win32Platform final : public platform::Platform {
   // the agents, access types and flags the core passes.
   bool AttemptConnect() override;
   std::unique_ptr<platform::HttpResponse> OpenUrl(const std::string& agent, uint32_t accessType,
-                                                  const std::string& url, uint32_t flags) override;
+                                                  const std::string& url, uint32_t flags,
+                                                  platform::UrlOpenFailure* failure) override;
+  std::unique_ptr<platform::ReadableFile> OpenBinaryFile(const std::string& path) override;
   std::unique_ptr<platform::WritableFile> CreateBinaryFile(const std::string& path) override;
   bool FileSize(const std::string& path, uint64_t* size) override;
   bool RemoveFile(const std::string& path) override;

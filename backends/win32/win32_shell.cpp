@@ -45,4 +45,8 @@ void Win32Platform::ShellOpen(const std::string& target) {
   ::ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+void Win32Platform::ShellOpenFromDesktop(const std::string& target) {
+  ::ShellExecuteA(::GetDesktopWindow(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 }  // namespace win32

@@ -9,6 +9,7 @@
 #include "gui/texture/texture.h"
 #include "gui/window.h"
 #include "gui/window_sets.h"
+#include "host/task_queue.h"
 #include "host/handler_registry.h"
 #include "host/host_memory.h"
 #include "host/library_data.h"
@@ -41,6 +42,10 @@ class LinkedLibrary final : public LibraryLink {
   }
 
   void Attach() override { quorlan::DllMainBody(kModuleHandle, 1, 0); }
+  // Tasks the workers left for a frame that never came own what they carry
+  // (a finished download's request): they run here rather than leak, or
+  // reach the next simulator of the same process.
+  void Detach() override { host::RunMainThreadTasks(); }
 
   bool IsLibraryCode(uint32_t address) const override { return IsToken(address); }
 

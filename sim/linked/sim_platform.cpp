@@ -77,9 +77,13 @@ bool SimPlatform::ReplaceSystemArrow(uintptr_t cursor) {
 std::unique_ptr<platform::HttpResponse> SimPlatform::OpenUrl(const std::string& agent,
                                                              uint32_t accessType,
                                                              const std::string& url,
-                                                             uint32_t flags) {
-  if (!os_.OpenUrl({agent, accessType, url, flags})) return nullptr;
-  return PosixPlatform::OpenUrl(agent, accessType, url, flags);
+                                                             uint32_t flags,
+                                                             platform::UrlOpenFailure* failure) {
+  if (!os_.OpenUrl({agent, accessType, url, flags})) {
+    if (failure != nullptr) *failure = platform::UrlOpenFailure::Url;
+    return nullptr;
+  }
+  return PosixPlatform::OpenUrl(agent, accessType, url, flags, failure);
 }
 
 }  // namespace sim

@@ -68,6 +68,7 @@ class SimPlatform : public posix::PosixPlatform {
     os_.ShowMessageBox(text, caption, flags);
   }
   void ShellOpen(const std::string& target) override { os_.ShellOpen(target); }
+  void ShellOpenFromDesktop(const std::string& target) override { os_.ShellOpen(target); }
   uintptr_t CreateWindowExA(uint32_t exStyle, const char* className, const char* windowName,
                             uint32_t style, int x, int y, int width, int height, uintptr_t parent,
                             uintptr_t menu, uintptr_t instance, void* param) override {
@@ -89,7 +90,8 @@ class SimPlatform : public posix::PosixPlatform {
   // (PosixPlatform) for an address on this machine, and a refusal for any
   // other.
   std::unique_ptr<platform::HttpResponse> OpenUrl(const std::string& agent, uint32_t accessType,
-                                                  const std::string& url, uint32_t flags) override;
+                                                  const std::string& url, uint32_t flags,
+                                                  platform::UrlOpenFailure* failure) override;
 
  private:
   Os& os_;

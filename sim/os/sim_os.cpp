@@ -246,9 +246,17 @@ void Os::ShowMessageBox(const std::string& text, const std::string& caption, uin
 }
 
 void Os::ShellOpen(const std::string& target) {
-  const std::string routed = Routed(target);
+  std::string opened = Routed(target);
+  // A file of the scenario's folders is known by its scenario name, which
+  // is the same on every run and host.
+  for (const auto& [prefix, folder] : folderNames) {
+    if (opened.starts_with(folder + "/")) {
+      opened = prefix + ":" + opened.substr(folder.size() + 1);
+      break;
+    }
+  }
   std::lock_guard hold(lock_);
-  openedPages_.push_back(routed);
+  openedPages_.push_back(opened);
 }
 
 void Os::RouteSiteTo(const std::string& base, const std::string& site,

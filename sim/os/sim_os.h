@@ -183,8 +183,11 @@ class Os {
   };
   void ShowMessageBox(const std::string& text, const std::string& caption, uint32_t flags);
   std::vector<MessageBoxShown>& MessageBoxes() { return messageBoxes_; }
+  // A file below one of `folderNames` is recorded as "PREFIX:PATH".
   void ShellOpen(const std::string& target);
   std::vector<std::string>& OpenedPages() { return openedPages_; }
+  // (prefix, folder): the scenario's folders, as "data" and its path.
+  std::vector<std::pair<std::string, std::string>> folderNames;
   struct UrlOpened {
     std::string agent;
     uint32_t accessType;

@@ -1,6 +1,7 @@
 // Setup and time: screen, start, state, wait, time, frame, settle, host,
 // file, http.
 #include <filesystem>
+#include <cstring>
 #include <fstream>
 
 #include "host/host_memory.h"
@@ -65,6 +66,13 @@ void Settle(Context& c, const ScriptLine& line) {
 
 void Host(Context& c, const ScriptLine& line) {
   RequireArgs(line, 3, 3);
+  // host ADDR text "STRING": a NUL-terminated text of the host.
+  if (line.args[1].kind == Token::Kind::Word && line.args[1].text == "text") {
+    const std::string& text = line.args[2].text;
+    const uint32_t address = HostAddressArg(c, line, 0, static_cast<int>(text.size() + 1));
+    std::memcpy(host::Pointer(address), text.c_str(), text.size() + 1);
+    return;
+  }
   const int width = ParseWidth(line.args[1], line.line);
   const uint32_t address = HostAddressArg(c, line, 0, width);
   const uint32_t value = ParseSized(line.args[2], line.line, width);
@@ -85,7 +93,7 @@ void File(Context& c, const ScriptLine& line) {
   if (!out.flush()) throw ScriptError(line.line, "cannot write " + path);
 }
 
-// http PATH STATUS [no-length | short N] [hold] ["body" | file PATH]
+// http PATH STATUS [no-length | short N | short-once N] [hold] ["body" | file PATH]
 void Http(Context& c, const ScriptLine& line) {
   RequireArgs(line, 2, 6);
   WebResponse response;
@@ -98,7 +106,8 @@ void Http(Context& c, const ScriptLine& line) {
   if (isWord(next, "no-length")) {
     response.chunked = true;
     ++next;
-  } else if (isWord(next, "short") && next + 1 < line.args.size()) {
+  } else if ((isWord(next, "short") || isWord(next, "short-once")) && next + 1 < line.args.size()) {
+    response.shortOnce = isWord(next, "short-once");
     response.shortBy =
         static_cast<uint32_t>(ParseInteger(line.args[next + 1], line.line, 1, INT32_MAX));
     next += 2;
@@ -115,7 +124,8 @@ void Http(Context& c, const ScriptLine& line) {
   }
   if (next != line.args.size()) {
     throw ScriptError(line.line,
-                      "http PATH STATUS [no-length | short N] [hold] [\"body\" | file PATH]");
+                      "http PATH STATUS [no-length | short N | short-once N] [hold] "
+                      "[\"body\" | file PATH]");
   }
   c.Web().SetResponse(line.args[0].text, std::move(response));
 }
@@ -147,6 +157,30 @@ void Threads(Context& c, const ScriptLine& line) {
   c.Sim().Os().threadStartsFail = word == "refuse";
 }
 
+// serve PREFIX FOLDER: the files of FOLDER (beside the scenario) answer the
+// paths below PREFIX.
+void Serve(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 2, 2);
+  if (!line.args[0].text.starts_with("/")) throw ScriptError(line.line, "serve /PREFIX/ FOLDER");
+  const std::string folder = c.ScenarioRelativePath(line.args[1], line.line);
+  if (!std::filesystem::is_directory(folder)) {
+    throw ScriptError(line.line, "no folder " + folder);
+  }
+  c.Web().Mount(line.args[0].text, folder);
+}
+
+// web-down: the web server stops; connections are refused from now on.
+void WebDown(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  c.Web().Refuse();
+}
+
+// load-gate: the host reaches the call before it loads its data files.
+void LoadGate(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 0, 0);
+  c.Sim().ReachLoadGate();
+}
+
 }  // namespace
 
 void RegisterSetupCommands(CommandTable& table) {
@@ -163,6 +197,9 @@ void RegisterSetupCommands(CommandTable& table) {
   table.Add("release-http", &ReleaseHttp);
   table.Add("await-fetched", &AwaitFetched);
   table.Add("threads", &Threads);
+  table.Add("serve", &Serve);
+  table.Add("web-down", &WebDown);
+  table.Add("load-gate", &LoadGate, Needs::Library);
 }
 
 }  // namespace sim::scenario

@@ -14,9 +14,12 @@ struct Task {
 };
 
 std::mutex* lock = nullptr;
+// Never destroyed, as the lock: tasks a worker posts while the process ends
+// stay reachable (and their requests with them) instead of being dropped by
+// the C runtime's exit.
 std::vector<Task>& Tasks() {
-  static std::vector<Task> tasks;
-  return tasks;
+  static auto* tasks = new std::vector<Task>();
+  return *tasks;
 }
 
 }  // namespace

@@ -81,6 +81,22 @@ class HttpResponse {
   virtual bool Read(void* buffer, uint32_t size, uint32_t* read) = 0;
 };
 
+// A file opened for binary reading; the destructor closes it.
+class ReadableFile {
+ public:
+  virtual ~ReadableFile() = default;
+  // Up to `size` bytes into `buffer`, their count in *read (0 at the end of
+  // the file); false when the read failed.
+  virtual bool Read(void* buffer, uint32_t size, uint32_t* read) = 0;
+};
+
+// Which step of OpenUrl failed, for callers that tell the user.
+enum class UrlOpenFailure : uint8_t {
+  None,
+  Session,  // InternetOpenA
+  Url,      // InternetOpenUrlA: no connection, no answer
+};
+
 // Mouse cursor shapes the toolkit sets.
 enum class Cursor : uint8_t { Arrow, SizeNorthSouth };
 
@@ -170,15 +186,23 @@ class Platform {
                           uint32_t flags) = 0;
   // ShellExecuteA with the "open" verb: a web page in the user's browser.
   virtual void ShellOpen(const std::string& target) = 0;
+  // The same with the desktop window (GetDesktopWindow) as the owner: a
+  // program started anew, which outlives this process.
+  virtual void ShellOpenFromDesktop(const std::string& target) = 0;
 
   // ---- HTTP and files (any thread) -----------------------------------------------
   // InternetAttemptConnect(0): whether the machine may go online.
   virtual bool AttemptConnect() = 0;
   // InternetOpenA(agent, accessType, no proxy, no bypass list, 0), then
   // InternetOpenUrlA(session, url, no headers, flags, 0). Null when either
-  // fails (a refused connection included). Redirects are followed.
+  // fails (a refused connection included), with the step that failed in
+  // *failure when it is given. Redirects are followed.
   virtual std::unique_ptr<HttpResponse> OpenUrl(const std::string& agent, uint32_t accessType,
-                                                const std::string& url, uint32_t flags) = 0;
+                                                const std::string& url, uint32_t flags,
+                                                UrlOpenFailure* failure = nullptr) = 0;
+  // Opens the existing file at `path` for binary reading (others may read,
+  // write or rename it meanwhile); null when it cannot be opened.
+  virtual std::unique_ptr<ReadableFile> OpenBinaryFile(const std::string& path) = 0;
   // Creates or truncates `path` for binary writing; null when it cannot.
   virtual std::unique_ptr<WritableFile> CreateBinaryFile(const std::string& path) = 0;
   // The size of the file at `path` from its attributes; false when they

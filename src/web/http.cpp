@@ -59,12 +59,15 @@ void PostReport(std::unique_ptr<DownloadRequest> request, bool fileReady) {
 bool Stream(const std::string& url, const std::string& path, const std::string& agent,
             uint32_t flags) {
   platform::Platform& os = platform::Get();
-  const std::unique_ptr<platform::WritableFile> file = os.CreateBinaryFile(path);
-  if (!file || !os.AttemptConnect()) return false;
+  if (!os.AttemptConnect()) return false;
   const std::unique_ptr<platform::HttpResponse> response =
       os.OpenUrl(agent, platform::kInternetOpenDirect, url, flags);
   uint32_t length = 0;
   if (!response || !Succeeded(*response) || !response->ContentLength(&length)) return false;
+  // Created only for an answer that is the file: a refused or missing file
+  // leaves no trace on disk, not even for a moment.
+  const std::unique_ptr<platform::WritableFile> file = os.CreateBinaryFile(path);
+  if (!file) return false;
 
   char buffer[kFileBufferSize];
   uint64_t total = 0;

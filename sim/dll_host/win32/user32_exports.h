@@ -70,6 +70,10 @@ Bool K32_API IsClipboardFormatAvailable(uint32_t format);
 Handle K32_API GetClipboardData(uint32_t format);
 Handle K32_API SetClipboardData(uint32_t format, Handle memory);
 
+// The desktop window's handle, as GetDesktopWindow answers.
+constexpr Hwnd kDesktopWindow = 0x00010000;
+Hwnd K32_API GetDesktopWindow();
+
 // ---- USER32: message boxes (user32_message_box.cpp) --------------------------------
 int32_t K32_API MessageBoxA(Hwnd owner, const char* text, const char* caption, uint32_t type);
 

@@ -38,6 +38,7 @@ const ImportSymbol kUser32[] = {
     USER32_ENTRY(GetActiveWindow),
     USER32_ENTRY(GetAsyncKeyState),
     USER32_ENTRY(GetClipboardData),
+    USER32_ENTRY(GetDesktopWindow),
     USER32_ENTRY(GetKeyState),
     USER32_ENTRY(GetWindow),
     USER32_ENTRY(GetWindowThreadProcessId),

@@ -62,6 +62,9 @@ Bool K32_API IsWindowVisible(Hwnd window) {
 
 // The host's main window while it is shown (a hidden window is never the
 // active one); none before it exists.
+// The desktop: a window of no process, only ever handed back as an owner.
+Hwnd K32_API GetDesktopWindow() { return kDesktopWindow; }
+
 Hwnd K32_API GetActiveWindow() { return static_cast<Hwnd>(MachineOs().FindProcessMainWindow()); }
 
 }  // namespace sim::dll_host::win32
