@@ -63,6 +63,13 @@ class Container {
   void AdoptChild(GUI_Element* element);
 };
 
+// The child `id` of `parent` as a T: none when there is no parent, no such
+// child, or a child of another kind.
+template <typename T>
+T* ChildAs(const Container* parent, int32_t id) {
+  return parent == nullptr ? nullptr : dynamic_cast<T*>(parent->FindChild(id));
+}
+
 // The move of a dragged container: kept 4 pixels inside the right and bottom
 // screen edges and at or right of / below 0.
 void ClampedDragPosition(int32_t px, int32_t py, const Container& c, int32_t* nx, int32_t* ny);

@@ -93,7 +93,7 @@ Element* AddToPage(GUI_Dialog& dialog, Tab page, Element* element,
 
 template <typename T>
 T* Child(int32_t id) {
-  return CyclopediaDialog == nullptr ? nullptr : dynamic_cast<T*>(CyclopediaDialog->FindChild(id));
+  return gui::ChildAs<T>(CyclopediaDialog, id);
 }
 
 uint8_t LevelBit(BestiaryLevel level) {

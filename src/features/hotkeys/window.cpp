@@ -35,8 +35,7 @@ constexpr const char* kHintText =
 
 template <typename T>
 T* Child(int32_t id) {
-  GUI_Dialog* dialog = Window().dialog;
-  return dialog != nullptr ? dynamic_cast<T*>(dialog->FindChild(id)) : nullptr;
+  return gui::ChildAs<T>(Window().dialog, id);
 }
 
 void SetBox(int32_t id, bool checked) {

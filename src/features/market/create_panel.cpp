@@ -37,13 +37,6 @@ struct PanelItem {
 };
 PanelItem CurrentItem;
 
-const MarketItem* SelectedItem() {
-  const int32_t index = State().selectedItem;
-  const std::vector<MarketItem>& items = MarketItems();
-  if (index < 0 || static_cast<size_t>(index) >= items.size()) return nullptr;
-  return &items[static_cast<size_t>(index)];
-}
-
 GUI_Label* AddLabel(GUI_Dialog& d, int32_t x, int32_t y, const char* text, int32_t id,
                     gui::Color colour) {
   auto* label = d.AddChild(new GUI_Label(x, y, 0, 14, text, id, colour.r, colour.g, colour.b));

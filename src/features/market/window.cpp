@@ -1,5 +1,6 @@
 #include "features/market/window.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -147,13 +148,6 @@ std::unique_ptr<GUI_Dialog> BuildMarket() {
 
 // ---- what the children show ----------------------------------------------------------
 
-const MarketItem* SelectedItem() {
-  const int32_t index = State().selectedItem;
-  const std::vector<MarketItem>& items = MarketItems();
-  if (index < 0 || static_cast<size_t>(index) >= items.size()) return nullptr;
-  return &items[static_cast<size_t>(index)];
-}
-
 uint16_t SelectedTradeId() {
   const MarketItem* item = SelectedItem();
   return item == nullptr ? 0 : item->tradeId;
@@ -283,6 +277,13 @@ void Destroy() {
 }
 
 }  // namespace
+
+const MarketItem* SelectedItem() {
+  const int32_t index = State().selectedItem;
+  const std::vector<MarketItem>& items = MarketItems();
+  if (index < 0 || static_cast<size_t>(index) >= items.size()) return nullptr;
+  return &items[static_cast<size_t>(index)];
+}
 
 void SetShown(int32_t id, bool shown) {
   GUI_Element* child = Child<GUI_Element>(id);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "features/market/items.h"
 #include "gui/dialog.h"
 
 namespace market {
@@ -81,9 +82,11 @@ void OnMarketCode(int32_t code, int32_t value);
 
 template <typename T>
 T* Child(int32_t id) {
-  if (MarketDialog == nullptr) return nullptr;
-  return dynamic_cast<T*>(MarketDialog->FindChild(id));
+  return gui::ChildAs<T>(MarketDialog, id);
 }
+
+// The item selected in the item list, or null.
+const MarketItem* SelectedItem();
 
 // Shows or hides a child; a hidden control takes no input meant for what
 // lies beside it.

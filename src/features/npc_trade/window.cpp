@@ -68,8 +68,7 @@ constexpr uint32_t kAmountDigits = 5;
 
 template <typename T>
 T* Child(int32_t id) {
-  if (TradeWindow == nullptr) return nullptr;
-  return dynamic_cast<T*>(TradeWindow->FindChild(id));
+  return gui::ChildAs<T>(TradeWindow, id);
 }
 
 void OnTradeCode(int32_t code, int32_t value);

@@ -73,8 +73,7 @@ constexpr int32_t kNameCentreX = 354, kNameRoom = 212;
 
 template <typename T>
 T* Child(int32_t id) {
-  if (OutfitDialog == nullptr) return nullptr;
-  return dynamic_cast<T*>(OutfitDialog->FindChild(id));
+  return gui::ChildAs<T>(OutfitDialog, id);
 }
 
 void OnOutfitCode(int32_t code, int32_t value);

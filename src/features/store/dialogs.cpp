@@ -103,7 +103,7 @@ void SetAmount(GUI_Dialog& d, int32_t labelId, int32_t iconId, uint32_t amount) 
 
 template <typename T>
 T* ShownChild(int32_t id) {
-  return Shown != nullptr ? dynamic_cast<T*>(Shown->FindChild(id)) : nullptr;
+  return gui::ChildAs<T>(Shown, id);
 }
 
 std::string TextOf(int32_t id) {

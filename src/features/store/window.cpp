@@ -103,8 +103,7 @@ constexpr int32_t kOfferPane[] = {kOfferNameId, kPriceId,      kOfferImageId, kD
 
 template <typename T>
 T* Child(int32_t id) {
-  if (StoreDialog == nullptr) return nullptr;
-  return dynamic_cast<T*>(StoreDialog->FindChild(id));
+  return gui::ChildAs<T>(StoreDialog, id);
 }
 
 // The toolkit offers presses to hidden children too, so the controls that

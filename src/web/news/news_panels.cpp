@@ -52,7 +52,7 @@ GUI_Dialog* CreatePanel(int32_t dx, int32_t w, const char* title, int32_t kind,
 
 template <typename T>
 T* ContentOf(GUI_Dialog* dialog, int32_t id) {
-  return dialog == nullptr ? nullptr : dynamic_cast<T*>(dialog->FindChild(id));
+  return gui::ChildAs<T>(dialog, id);
 }
 
 // The host went back to the login screen (state 0) or to the character
