@@ -10,6 +10,9 @@
 //   so a feature's opcodes are seeded as soon as it registers them.
 // - OUT/status_document_fuzz: the status documents the scenarios serve
 //   (their `http /api/status.php` bodies and the .json files beside them).
+// - OUT/saved_accounts_fuzz: a Chars.acc with both line ends, a line too
+//   long and an account without its password.
+// - OUT/png_fuzz: the pictures beside the scenarios.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -199,6 +202,24 @@ int main(int argc, char** argv) {
                 std::vector<uint8_t>(body.begin(), body.end()));
         }
       }
+    }
+
+    // Saved accounts: both line ends, a line longer than a field holds, and
+    // an account left without its password.
+    const fs::path accountFiles = out / "saved_accounts_fuzz";
+    fs::create_directories(accountFiles);
+    const std::string accounts =
+        "mira\nsecret\r\naldric\n" + std::string(70, 'x') + "\nlone account\n";
+    Write(accountFiles / "sample", std::vector<uint8_t>(accounts.begin(), accounts.end()));
+
+    // Pictures: every PNG file beside the scenarios (the store's pictures,
+    // a broken one among them).
+    const fs::path pictures = out / "png_fuzz";
+    fs::create_directories(pictures);
+    for (const auto& entry : fs::recursive_directory_iterator(argv[2])) {
+      if (entry.path().extension() != ".png") continue;
+      const std::string bytes = ReadText(entry.path());
+      Write(pictures / entry.path().stem(), std::vector<uint8_t>(bytes.begin(), bytes.end()));
     }
 
     int written = 0;
