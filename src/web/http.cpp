@@ -24,12 +24,6 @@ constexpr uint32_t kReloadFlags = kFlagReload | kFlagNoCacheWrite;
 constexpr uint32_t kTextBufferSize = 4096;
 constexpr uint32_t kFileBufferSize = 8192;
 
-// An error page is an answer too; only 2xx carries the body that was asked for.
-bool Succeeded(platform::HttpResponse& response) {
-  uint32_t status = 0;
-  return response.StatusCode(&status) && status >= 200 && status < 300;
-}
-
 // ---- the hand-back ------------------------------------------------------------
 
 struct Report {
@@ -163,6 +157,11 @@ void StartWorker(std::unique_ptr<DownloadRequest> request, WorkerBody body) {
 }
 
 }  // namespace
+
+bool Succeeded(platform::HttpResponse& response) {
+  uint32_t status = 0;
+  return response.StatusCode(&status) && status >= 200 && status < 300;
+}
 
 std::string HttpGetText(const std::string& url) {
   const std::unique_ptr<platform::HttpResponse> response = platform::Get().OpenUrl(

@@ -10,7 +10,15 @@
 
 #include "gui/element.h"
 
+namespace platform {
+class HttpResponse;
+}
+
 namespace web {
+
+// Whether the answer's status is a success (2xx): an error page is an
+// answer too, but not the body that was asked for.
+bool Succeeded(platform::HttpResponse& response);
 
 // The body of `url` as text, cut at NUL bytes chunk by chunk; empty on any
 // failure (no answer, an HTTP status other than 2xx, a read that failed).

@@ -7,6 +7,7 @@
 
 #include "host/task_queue.h"
 #include "platform/platform.h"
+#include "web/http.h"
 #include "web/updater/data_files.h"
 #include "web/updater/updater.h"
 #include "web/updater/updater_state.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr uint32_t kChunkSize = 8192;
 // InternetOpenUrlA: keep the answer out of WinINet's cache.
 constexpr uint32_t kNoCacheWrite = 0x04000000;
-constexpr uint32_t kErrorIcon = 0x10;  // MB_ICONERROR
 
 // What a worker ends with, delivered by one task so that the outcome and
 // the request's end (1002) keep their order in the last-in first-out queue.
@@ -56,7 +56,7 @@ void DeliverEnding(void* packed, void*) {
       break;
     case Outcome::Failed:
       // On the main thread, where the updater window waits behind it.
-      platform::Get().ShowMessageBox(FailureText(ending.failure), DisplayName(1), kErrorIcon);
+      ShowFailureMessage(ending.failure);
       OnUpdaterEvent(codes::kClose, 1);
       break;
   }
@@ -82,11 +82,6 @@ struct Transfer {
 Transfer Failed(DownloadFailure failure) { return {Outcome::Failed, failure, -1}; }
 Transfer BrokeAt(int32_t percent) { return {Outcome::Broke, DownloadFailure::Connect, percent}; }
 
-bool Succeeded(platform::HttpResponse& response) {
-  uint32_t status = 0;
-  return response.StatusCode(&status) && status >= 200 && status < 300;
-}
-
 // Streams the file into `temporary`; the file is closed when this returns.
 Transfer Stream(const FileDownloadJob& job, const std::string& temporary) {
   platform::Platform& os = platform::Get();
@@ -101,7 +96,7 @@ Transfer Stream(const FileDownloadJob& job, const std::string& temporary) {
                                                               : DownloadFailure::Connect);
   }
   // An error page is no data file: it must never take a data file's place.
-  if (!Succeeded(*response)) return Failed(DownloadFailure::Connect);
+  if (!web::Succeeded(*response)) return Failed(DownloadFailure::Connect);
   uint32_t total = 0;
   if (!response->ContentLength(&total)) return Failed(DownloadFailure::NoLength);
   PostToMainThread(&DeliverConnecting, AsPointer(job.index), nullptr);
@@ -148,6 +143,11 @@ const char* FailureText(DownloadFailure failure) {
     case DownloadFailure::NoLength: return "Failed to get content length.";
   }
   return "";
+}
+
+void ShowFailureMessage(DownloadFailure failure) {
+  constexpr uint32_t kErrorIcon = 0x10;  // MB_ICONERROR
+  platform::Get().ShowMessageBox(FailureText(failure), DisplayName(1), kErrorIcon);
 }
 
 std::string TemporaryPath(const std::string& path) { return path + ".tmp"; }

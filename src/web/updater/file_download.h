@@ -6,6 +6,7 @@
 // value 1); each outcome is followed by 1002.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace updater {
@@ -20,6 +21,9 @@ enum class DownloadFailure : uint8_t {
   Replace,         // the finished file cannot be moved into place
 };
 const char* FailureText(DownloadFailure failure);
+// The failure's text in a message box with the error icon, captioned with
+// the host's display name of data file 1 (main thread).
+void ShowFailureMessage(DownloadFailure failure);
 
 struct FileDownloadJob {
   int index = 0;

@@ -19,7 +19,6 @@
 namespace updater {
 namespace {
 
-constexpr uint32_t kErrorIcon = 0x10;  // MB_ICONERROR
 constexpr uint32_t kRestartExitCode = static_cast<uint32_t>(-1);
 
 void PostClose() {
@@ -78,8 +77,7 @@ void OnFileComplete(int32_t index) {
                           DataFilePath(index, PathVariant::Download))) {
     // Restarting would run the old file, find it different and download it
     // again without end: the host loads what it has instead.
-    platform::Get().ShowMessageBox("Permission denied - failed to download file.",
-                                   DisplayName(1), kErrorIcon);
+    ShowFailureMessage(DownloadFailure::Replace);
     OnUpdaterEvent(codes::kClose, 1);
     return;
   }
