@@ -11,8 +11,13 @@
 // - OUT/status_document_fuzz: the status documents the scenarios serve
 //   (their `http /api/status.php` bodies and the .json files beside them).
 // - OUT/saved_accounts_fuzz: a Chars.acc with both line ends, a line too
-//   long and an account without its password.
-// - OUT/png_fuzz: the pictures beside the scenarios.
+//   long and an account without its password, and those the scenarios
+//   leave in the user folder.
+// - OUT/png_fuzz, OUT/png_file_fuzz: the pictures beside the scenarios.
+// - OUT/window_state_fuzz: the WindowState.dat files the scenarios leave in
+//   the user folder, an empty file and one with a byte after its first.
+// - OUT/json_find_value_fuzz: the status documents as they are (scanned for
+//   both keys), and each behind the key "online" and a NUL.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -141,6 +146,31 @@ std::vector<std::string> StatusBodies(const fs::path& path) {
   return bodies;
 }
 
+// The inline contents ("STRING" or hex BYTES) a scenario's `file` lines
+// leave at a path ending in `name`.
+std::vector<std::string> ScenarioFileContents(const fs::path& path, const std::string& name) {
+  std::vector<std::string> contents;
+  std::istringstream lines(ReadText(path));
+  std::string line;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    try {
+      const auto tokens = sim::scenario::Tokenize(line, number);
+      if (tokens.size() < 3 || tokens[0].text != "file" || !tokens[1].text.ends_with(name)) {
+        continue;
+      }
+      if (tokens.size() == 3 && tokens[2].kind == sim::scenario::Token::Kind::String) {
+        contents.push_back(tokens[2].text);
+      } else if (tokens.size() == 4 && tokens[2].text == "hex") {
+        const std::vector<uint8_t> bytes = sim::scenario::ParseHexBytes(tokens[3], number);
+        contents.emplace_back(bytes.begin(), bytes.end());
+      }
+    } catch (const sim::scenario::ScriptError&) {
+      // a line of a content block, not a command
+    }
+  }
+  return contents;
+}
+
 // The opcodes the dispatcher has owners for once the library is attached.
 std::vector<int> RegisteredOpcodes() {
   sim::Simulator simulator;
@@ -188,19 +218,42 @@ int main(int argc, char** argv) {
 
     // Status documents: the scenarios' bodies of /api/status.php and the
     // files beside them, so every member the scans know is seeded.
+    // The same documents seed the status bar's scan, as they are and
+    // behind a key of their own.
     const fs::path statusDocuments = out / "status_document_fuzz";
+    const fs::path jsonValues = out / "json_find_value_fuzz";
     fs::create_directories(statusDocuments);
+    fs::create_directories(jsonValues);
+    const auto writeDocument = [&](const std::string& name, const std::string& text) {
+      Write(statusDocuments / name, std::vector<uint8_t>(text.begin(), text.end()));
+      Write(jsonValues / name, std::vector<uint8_t>(text.begin(), text.end()));
+      const std::string keyed = std::string("online", 7) + text;  // the key and its NUL
+      Write(jsonValues / (name + "_keyed"), std::vector<uint8_t>(keyed.begin(), keyed.end()));
+    };
     for (const auto& entry : fs::recursive_directory_iterator(argv[2])) {
       if (entry.path().extension() == ".json") {
-        const std::string text = ReadText(entry.path());
-        Write(statusDocuments / entry.path().stem(), std::vector<uint8_t>(text.begin(), text.end()));
+        writeDocument(entry.path().stem().string(), ReadText(entry.path()));
       }
       if (entry.path().extension() == ".scn") {
         int n = 0;
         for (const std::string& body : StatusBodies(entry.path())) {
-          Write(statusDocuments / (entry.path().stem().string() + std::to_string(n++)),
-                std::vector<uint8_t>(body.begin(), body.end()));
+          writeDocument(entry.path().stem().string() + std::to_string(n++), body);
         }
+      }
+    }
+
+    // WindowState.dat: what the scenarios leave, an empty file, and a byte
+    // after the first.
+    const fs::path windowStates = out / "window_state_fuzz";
+    fs::create_directories(windowStates);
+    Write(windowStates / "empty", {});
+    Write(windowStates / "two_bytes", {0, 1});
+    for (const auto& entry : fs::directory_iterator(argv[2])) {
+      if (entry.path().extension() != ".scn") continue;
+      int n = 0;
+      for (const std::string& content : ScenarioFileContents(entry.path(), "WindowState.dat")) {
+        Write(windowStates / (entry.path().stem().string() + std::to_string(n++)),
+              std::vector<uint8_t>(content.begin(), content.end()));
       }
     }
 
@@ -211,15 +264,25 @@ int main(int argc, char** argv) {
     const std::string accounts =
         "mira\nsecret\r\naldric\n" + std::string(70, 'x') + "\nlone account\n";
     Write(accountFiles / "sample", std::vector<uint8_t>(accounts.begin(), accounts.end()));
+    for (const auto& entry : fs::directory_iterator(argv[2])) {
+      if (entry.path().extension() != ".scn") continue;
+      int n = 0;
+      for (const std::string& content : ScenarioFileContents(entry.path(), "Chars.acc")) {
+        Write(accountFiles / (entry.path().stem().string() + std::to_string(n++)),
+              std::vector<uint8_t>(content.begin(), content.end()));
+      }
+    }
 
     // Pictures: every PNG file beside the scenarios (the store's pictures,
     // a broken one among them).
-    const fs::path pictures = out / "png_fuzz";
-    fs::create_directories(pictures);
-    for (const auto& entry : fs::recursive_directory_iterator(argv[2])) {
-      if (entry.path().extension() != ".png") continue;
-      const std::string bytes = ReadText(entry.path());
-      Write(pictures / entry.path().stem(), std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    for (const char* target : {"png_fuzz", "png_file_fuzz"}) {
+      const fs::path pictures = out / target;
+      fs::create_directories(pictures);
+      for (const auto& entry : fs::recursive_directory_iterator(argv[2])) {
+        if (entry.path().extension() != ".png") continue;
+        const std::string bytes = ReadText(entry.path());
+        Write(pictures / entry.path().stem(), std::vector<uint8_t>(bytes.begin(), bytes.end()));
+      }
     }
 
     int written = 0;

@@ -6,20 +6,32 @@
 // the dispatcher is parsed by its real handler behind the patched call site
 // and refreshes real windows; a frame then draws them. While a message is
 // parsed, the bytes of its buffer after its end are poisoned, so
-// AddressSanitizer reports a handler that reads past its message. Leaving
-// the game afterwards resets the per-game state and closes the windows, so
-// every input starts from the same screen.
+// AddressSanitizer reports a handler that reads past its message.
+//
+// The host is started once per process, not per input: starting it is
+// most of an input's cost. Leaving the game after each input resets the
+// per-game state and closes the windows, so every input starts from the
+// same screen, and which dialog is open is taken from the input itself, so
+// an input found here does what it did when replayed alone. With
+// QUORLAN_FUZZ_REPLAY=1 in the environment the target checks that: each
+// input runs, then the input before it, then it again, and its two records
+// (requests sent, host calls, the last frame in the game) must be equal.
 #include <sanitizer/asan_interface.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "message_framing.h"
 #include "host/host_functions.h"
 #include "host/host_memory.h"
+#include "message_framing.h"
+#include "sim/address_space.h"
 #include "sim/scenario/screen_queries.h"
 #include "sim/simulator.h"
 
@@ -42,17 +54,69 @@ const Opening kOpenings[] = {
     {1018, {}},                                               // the bestiary tracker
 };
 
-// The current dialog is one at a time: inputs take turns at which is open,
-// so every dialog's refreshes meet the messages.
+// The current dialog is one at a time: the input's bytes choose which is
+// open, so every dialog's refreshes meet the messages, and an input always
+// meets the same one.
 const Opening kDialogOpenings[] = {
     {1013, {}},  // the forge, on Transfer
     {1017, {}},  // the cyclopedia, on its Bestiary page
     {1014, {}},  // the hotkey options, while 159 switches presets
 };
 
-// Inputs after which a new simulated host is made: its recorded calls and
-// the protections it remembers only grow.
-constexpr int kInputsPerHost = 2000;
+// Host memory is never freed; a new host is made while this much is left,
+// far more than one input can take.
+constexpr uint32_t kHostHeapReserve = 16u << 20;
+
+const Opening& DialogFor(const std::vector<std::vector<uint8_t>>& messages) {
+  uint32_t sum = 0;
+  for (const auto& message : messages) {
+    for (const uint8_t byte : message) sum += byte;
+  }
+  return kDialogOpenings[sum % std::size(kDialogOpenings)];
+}
+
+// What an input made the library do, as a scenario's record sees it.
+struct Record {
+  std::vector<sim::Packet> sent;
+  std::vector<std::string> hostCalls;
+  std::vector<std::string> lastFrame;  // what it shows (Seen)
+
+  bool operator==(const Record&) const = default;
+};
+
+// The first entry in which two lists differ, for the report.
+std::string FirstDifference(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+  for (size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+    const std::string left = i < a.size() ? a[i] : "(none)";
+    const std::string right = i < b.size() ? b[i] : "(none)";
+    if (left != right) return "#" + std::to_string(i) + ": " + left + " | then: " + right;
+  }
+  return "none";
+}
+
+std::string Describe(const sim::DrawCall& draw) {
+  std::string text = draw.name;
+  for (const int32_t arg : draw.args) text += " " + std::to_string(arg);
+  return text + " \"" + draw.text + "\"";
+}
+
+// The frame as the player sees it. The host's side panel outlives the
+// games: a button the library adds (a new blessings indicator per status)
+// stays its child, drawn under the newer one at its place, so of the
+// host's buttons only the topmost at each place counts.
+std::vector<std::string> Seen(const std::vector<sim::DrawCall>& draws) {
+  std::vector<std::string> seen;
+  std::map<std::pair<int32_t, int32_t>, std::string> topButtons;
+  for (const sim::DrawCall& draw : draws) {
+    if (draw.name == "HostButton" && draw.args.size() >= 2) {
+      topButtons[{draw.args[0], draw.args[1]}] = Describe(draw);
+    } else {
+      seen.push_back(Describe(draw));
+    }
+  }
+  for (const auto& [place, button] : topButtons) seen.push_back(button);
+  return seen;
+}
 
 class Session {
  public:
@@ -66,11 +130,11 @@ class Session {
     };
   }
 
-  void Run(const std::vector<std::vector<uint8_t>>& messages) {
+  // Runs one input; with `record`, keeps what it made the library do.
+  void Run(const std::vector<std::vector<uint8_t>>& messages, Record* record = nullptr) {
     simulator_.SetGameState(kInGame);
     simulator_.Frame();
-    OpenWindows();
-    Open(kDialogOpenings[runs_++ % std::size(kDialogOpenings)]);
+    OpenWindows(DialogFor(messages));
     for (const std::vector<uint8_t>& message : messages) {
       simulator_.ServerMessage(message);
       Unpoison();
@@ -79,28 +143,45 @@ class Session {
     // their reports to the main thread within this input.
     simulator_.WaitForWorkers();
     simulator_.Frame();
+    if (record != nullptr) {
+      *record = {simulator_.Host().Sent(), simulator_.Host().HostCalls(),
+                 Seen(simulator_.Host().Draws())};
+    }
     simulator_.SetGameState(kLoggedOut);
+    simulator_.Frame();
+    // The fetch that leaving the game starts ends within this input too.
+    simulator_.WaitForWorkers();
     simulator_.Frame();
     Forget();
   }
 
  private:
-  void OpenWindows() {
-    for (const Opening& opening : kOpenings) Open(opening);
+  // The windows first, then their buttons, all clicked on the one frame
+  // that shows them (each click's code runs on the next tick), then the
+  // dialog: as few frames as opening them takes.
+  void OpenWindows(const Opening& dialog) {
+    for (const Opening& opening : kOpenings) PanelCommand(opening.panelCommand);
+    simulator_.Frame();
+    const std::vector<sim::DrawCall> shown = simulator_.Host().Draws();
+    for (const Opening& opening : kOpenings) {
+      for (const std::string& button : opening.buttons) Click(shown, button);
+    }
+    simulator_.Frame(2);
+    PanelCommand(dialog.panelCommand);
+    simulator_.Frame();
   }
 
-  void Open(const Opening& opening) {
-    simulator_.Host().ExecutePointer(sim::site::kPanelCommandSlot, {opening.panelCommand});
-    simulator_.Frame();
-    for (const std::string& button : opening.buttons) {
-      const auto seen = sim::scenario::FindText(simulator_.Host().Draws(), button, 1);
-      if (!seen) continue;
-      const auto point = static_cast<intptr_t>((static_cast<uint32_t>(seen->centerY) << 16) |
-                                               (static_cast<uint32_t>(seen->centerX) & 0xFFFF));
-      simulator_.SendToMainWindow(kWmLButtonDown, 0, point);
-      simulator_.SendToMainWindow(kWmLButtonUp, 0, point);
-      simulator_.Frame(2);  // a button's code runs on the next tick
-    }
+  void PanelCommand(uint32_t command) {
+    simulator_.Host().ExecutePointer(sim::site::kPanelCommandSlot, {command});
+  }
+
+  void Click(const std::vector<sim::DrawCall>& shown, const std::string& button) {
+    const auto seen = sim::scenario::FindText(shown, button, 1);
+    if (!seen) return;
+    const auto point = static_cast<intptr_t>((static_cast<uint32_t>(seen->centerY) << 16) |
+                                             (static_cast<uint32_t>(seen->centerX) & 0xFFFF));
+    simulator_.SendToMainWindow(kWmLButtonDown, 0, point);
+    simulator_.SendToMainWindow(kWmLButtonUp, 0, point);
   }
 
   void Unpoison() {
@@ -108,28 +189,68 @@ class Session {
     poisoned_ = nullptr;
   }
 
+  // What the host recorded only grows; nothing of it feeds back into the
+  // library, and the next input's record starts empty.
   void Forget() {
     simulator_.Host().Sent().clear();
     simulator_.Host().HostCalls().clear();
+    simulator_.Host().Draws().clear();
     simulator_.Os().ClearProtectCalls();
     simulator_.Os().TakeDebugOutput();
+    simulator_.Os().MessageBoxes().clear();
+    simulator_.Os().OpenedPages().clear();
+    simulator_.Os().ClearUrlsOpened();
+    simulator_.Os().SyntheticKeys().clear();
+    simulator_.PassedMessages().clear();
+    simulator_.HostWindowMessages().clear();
+    simulator_.ChildWindowMessages().clear();
+    simulator_.HostCharacters().clear();
   }
 
   sim::Simulator simulator_;
-  size_t runs_ = 0;
   uint8_t* poisoned_ = nullptr;
   uint32_t poisonedSize_ = 0;
 };
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+Session& CurrentSession() {
   static std::unique_ptr<Session> session;
-  static int inputs = 0;
-  if (inputs++ % kInputsPerHost == 0) {
+  if (session == nullptr || sim::AddressSpace::HeapLeft() < kHostHeapReserve) {
     session.reset();  // one simulated host at a time: it owns the address space
     session = std::make_unique<Session>();
   }
-  session->Run(fuzz::SplitMessages(data, size));
+  return *session;
+}
+
+bool ReplayChecked() {
+  static const bool checked = [] {
+    const char* value = std::getenv("QUORLAN_FUZZ_REPLAY");
+    return value != nullptr && std::string(value) == "1";
+  }();
+  return checked;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::vector<std::vector<uint8_t>> messages = fuzz::SplitMessages(data, size);
+  if (!ReplayChecked()) {
+    CurrentSession().Run(messages);
+    return 0;
+  }
+  static std::vector<std::vector<uint8_t>> previous;
+  Record first, again;
+  CurrentSession().Run(messages, &first);
+  if (!previous.empty()) CurrentSession().Run(previous);
+  CurrentSession().Run(messages, &again);
+  if (again != first) {
+    std::fprintf(stderr,
+                 "server_message_fuzz: the input did otherwise after another one\n"
+                 "  requests sent: %zu, then %zu\n  host calls: %s\n  last frame: %s\n",
+                 first.sent.size(), again.sent.size(),
+                 FirstDifference(first.hostCalls, again.hostCalls).c_str(),
+                 FirstDifference(first.lastFrame, again.lastFrame).c_str());
+    std::abort();
+  }
+  previous = messages;
   return 0;
 }

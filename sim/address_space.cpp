@@ -57,6 +57,11 @@ uint32_t AddressSpace::String(const std::string& text) {
   return address;
 }
 
+uint32_t AddressSpace::HeapLeft() {
+  std::lock_guard guard(heapLock);
+  return kHeapBase + kHeapSize - heapNext;
+}
+
 bool AddressSpace::Contains(uint32_t address, uint32_t size) {
   const uint64_t end = uint64_t{address} + size;
   return (address >= kImageBase && end <= kImageEnd) ||

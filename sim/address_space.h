@@ -27,6 +27,9 @@ class AddressSpace {
   static uint32_t Allocate(uint32_t size, uint32_t alignment = 8);
   // A zero-terminated copy of `text` in host memory.
   static uint32_t String(const std::string& text);
+  // The bytes of the host heap not handed out yet (running out ends the
+  // process: a long-lived host must be made anew before it does).
+  static uint32_t HeapLeft();
 
   static bool Contains(uint32_t address, uint32_t size);
 };

@@ -318,6 +318,11 @@ std::vector<Os::UrlOpened> Os::UrlsOpened() {
   return urlsOpened_;
 }
 
+void Os::ClearUrlsOpened() {
+  std::lock_guard hold(lock_);
+  urlsOpened_.clear();
+}
+
 // ---- process ---------------------------------------------------------------------------------------
 
 void Os::ExitProcess(uint32_t code) {

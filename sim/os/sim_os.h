@@ -209,6 +209,9 @@ class Os {
                    const std::string& community);
   std::string Routed(const std::string& url) const;
   std::vector<UrlOpened> UrlsOpened();
+  // Forgets the addresses recorded so far (a long-lived host's records
+  // would only grow).
+  void ClearUrlsOpened();
 
   // ---- process ------------------------------------------------------------------------------------
   // ExitProcess: the code is kept and the host stops running.
