@@ -1,0 +1,128 @@
+// The library's frame budget: one host frame (the frame tick and the frame
+// draw) with every feature window open and filled as a player and a server
+// fill them, measured in CPU time and host calls.
+//
+// Each case starts a fresh simulated host and plays a scenario text on it
+// (bench/frame_scenes.cpp): server messages through the host's message
+// pump, windows opened by side-panel commands and clicks. Every case has the
+// eight docked and floating windows open (the analyzer and its trackers,
+// the prey, imbuement and bestiary trackers, NPC trade) and the side panel;
+// the modal slot holds one dialog at a time, so there is one case per
+// dialog. The login screen's panels are a case of their own.
+//
+// Targets: 50 us a frame with everything open, and the frame with the
+// longest lists a message can carry within 1.2 times the realistic one
+// (counter "ratio" of the "longest" cases: their time over the realistic
+// case's best). Build with the release preset:
+//   cmake --preset release && cmake --build build/release --target quorlan_bench
+//   build/release/quorlan_bench --benchmark_filter=FrameBudget --benchmark_repetitions=3
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
+#include <limits>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "bench/frame_scenes.h"
+#include "sim/scenario/context.h"
+#include "sim/scenario/runner.h"
+
+namespace {
+
+// The benchmark thread's CPU time in microseconds: the machine is shared,
+// and a frame's wall time counts other programs' turns.
+double ThreadCpuMicros() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
+}
+
+// The best CPU time a frame took in each realistic case, in microseconds.
+std::map<std::string, double>& RealisticBest() {
+  static std::map<std::string, double> best;
+  return best;
+}
+
+// One simulated host for every case, as the library's state is the
+// process's: a case leaves the game (which closes the feature windows and
+// forgets what the server sent) and sets its own scene up. Google Benchmark
+// calls a case's function several times; the scene set up stays.
+struct Session {
+  std::ostringstream errors;
+  sim::scenario::Context context{"frame_budget", sim::scenario::RunOptions{}, errors};
+  std::string scene;  // the scene set up now, with its list length
+};
+
+Session& TheSession() {
+  static Session& session = *new Session;  // lives as long as the library's own state
+  return session;
+}
+
+// Sets `scene` up unless it is; answers an error text, empty when it worked.
+std::string SetUp(const bench::Scene& scene, bool longest) {
+  Session& session = TheSession();
+  const std::string key = scene.name + (longest ? "/longest" : "/realistic");
+  if (session.scene == key) return {};
+  session.scene.clear();
+  session.errors.str("");
+  // The login screen is the first scene, on the host as it started.
+  const std::string leave = scene.inGame ? "state 0\nframe 2\n" : "";
+  const int failedBefore = session.context.Failed();
+  const sim::scenario::FileResult result = sim::scenario::PlayScenarioText(
+      session.context, key, leave + bench::SceneScript(scene, longest), session.errors);
+  if (result.outcome == sim::scenario::Outcome::Unreadable ||
+      session.context.Failed() > failedBefore) {
+    return session.errors.str();
+  }
+  session.scene = key;
+  return {};
+}
+
+void MeasureFrame(benchmark::State& state, const bench::Scene& scene, bool longest) {
+  const std::string error = SetUp(scene, longest);
+  if (!error.empty()) {
+    state.SkipWithError(("the scene did not set up: " + error).c_str());
+    return;
+  }
+  sim::scenario::Context& context = TheSession().context;
+  sim::Simulator& simulator = context.Sim();
+  simulator.Frame();  // the frame after the setup: whatever it laid out once is in place
+
+  const double start = ThreadCpuMicros();
+  for (auto _ : state) {
+    simulator.Frame();
+    benchmark::DoNotOptimize(simulator.Host().Draws().data());
+  }
+  const double micros =
+      (ThreadCpuMicros() - start) / static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+
+  state.counters["host_calls"] = static_cast<double>(simulator.Host().Draws().size());
+  if (!longest) {
+    double& best = RealisticBest().try_emplace(scene.name, std::numeric_limits<double>::max())
+                       .first->second;
+    best = std::min(best, micros);
+    return;
+  }
+  state.counters["entries"] = static_cast<double>(scene.longestEntries);
+  const auto realistic = RealisticBest().find(scene.name);
+  if (realistic != RealisticBest().end()) state.counters["ratio"] = micros / realistic->second;
+}
+
+// Realistic first, so that the longest case of a scene has its reference.
+const int kRegistered = [] {
+  for (const bench::Scene& scene : bench::Scenes()) {
+    benchmark::RegisterBenchmark(("FrameBudget/" + scene.name + "/realistic").c_str(),
+                                 [&scene](benchmark::State& s) { MeasureFrame(s, scene, false); })
+        ->Unit(benchmark::kMicrosecond);
+    if (scene.longestEntries == 0) continue;
+    benchmark::RegisterBenchmark(("FrameBudget/" + scene.name + "/longest").c_str(),
+                                 [&scene](benchmark::State& s) { MeasureFrame(s, scene, true); })
+        ->Unit(benchmark::kMicrosecond);
+  }
+  return 0;
+}();
+
+}  // namespace
