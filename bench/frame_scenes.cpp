@@ -16,8 +16,7 @@ std::string Numbered(const char* stem, int32_t i) {
 // The list entries `entry(i)` for i = 0 .. up to `realistic` or, for the
 // longest list, as many as fit after `headBytes` of the message.
 template <typename Entry>
-ServerLine Entries(bool longest, int32_t realistic, size_t headBytes, Entry entry,
-                   int32_t* count) {
+ServerLine Entries(bool longest, int32_t realistic, size_t headBytes, Entry entry, int32_t* count) {
   ServerLine list;
   for (int32_t i = 0; longest || i < realistic; ++i) {
     const ServerLine next = entry(i);
@@ -88,8 +87,8 @@ ServerLine StoreCategories() {
   ServerLine open(251);
   // The server's address is at most "http://127.0.0.1:65535".
   open.U8(1).U32(5000).U32(0).Raw("str \"${server}/images/store/\"", 2 + 36).U16(25).U8(0).U16(8);
-  for (const char* name : {"Premium", "Mounts", "Outfits", "Boosts", "Houses", "Blessings",
-                           "Potions", "Extras"}) {
+  for (const char* name :
+       {"Premium", "Mounts", "Outfits", "Boosts", "Houses", "Blessings", "Potions", "Extras"}) {
     open.Str(name).Str("").U8(0).U8(0).Str("");
   }
   return open;
@@ -99,14 +98,17 @@ ServerLine StoreOffers(bool longest) {
   ServerLine head(252);
   head.Str("Premium").U16(0);
   int32_t count = 0;
-  const ServerLine list = Entries(longest, 12, head.Bytes(), [](int32_t i) {
-    ServerLine offer;
-    offer.U32(100 + i).Str(Numbered("Offer", i)).Str("Something for the road.").U32(250 + i);
-    const uint32_t highlight = i % 4;
-    offer.U8(highlight);
-    if (highlight == 2) offer.U32(86400).U32(400 + i);
-    return offer.U8(0).U8(0).U16(0);
-  }, &count);
+  const ServerLine list = Entries(
+      longest, 12, head.Bytes(),
+      [](int32_t i) {
+        ServerLine offer;
+        offer.U32(100 + i).Str(Numbered("Offer", i)).Str("Something for the road.").U32(250 + i);
+        const uint32_t highlight = i % 4;
+        offer.U8(highlight);
+        if (highlight == 2) offer.U32(86400).U32(400 + i);
+        return offer.U8(0).U8(0).U16(0);
+      },
+      &count);
   if (longest) storeOffers = count;
   ServerLine offers(252);
   offers.Str("Premium").U16(static_cast<uint32_t>(count)).Append(list);
@@ -115,7 +117,7 @@ ServerLine StoreOffers(bool longest) {
 
 std::string Store(bool longest) {
   return StoreCategories().Line() + StoreOffers(longest).Line() +
-         "settle\nexpect-window \"Store\"\n";
+         "settle\nexpect-window \"Store\"\nexpect-text \"Offer 00000\"\n";
 }
 
 std::string StoreHistory(bool longest) {
@@ -123,25 +125,30 @@ std::string StoreHistory(bool longest) {
   head.U32(0).U32(5).U8(0);
   int32_t count = 0;
   // A page of history counts its rows in one byte.
-  const ServerLine list = Entries(false, longest ? 255 : 16, head.Bytes(), [](int32_t i) {
-    ServerLine row;
-    return row.U32(1700000000 - 3600 * static_cast<uint32_t>(i)).U8(0)
-        .U32(i % 3 == 0 ? 0xFFFFFF9Cu : 250u).Str(Numbered("Premium Time", i));
-  }, &count);
+  const ServerLine list = Entries(
+      false, longest ? 255 : 16, head.Bytes(),
+      [](int32_t i) {
+        ServerLine row;
+        return row.U32(1700000000 - 3600 * static_cast<uint32_t>(i))
+            .U8(0)
+            .U32(i % 3 == 0 ? 0xFFFFFF9Cu : 250u)
+            .Str(Numbered("Premium Time", i));
+      },
+      &count);
   if (longest) storeHistoryRows = count;
   ServerLine rows(253);
   rows.U32(0).U32(5).U8(static_cast<uint32_t>(count)).Append(list);
   return StoreCategories().Line() + StoreOffers(false).Line() +
          "settle\nclick-on \"History\"\nframe\n" + rows.Line() +
-         "frame\nexpect-window \"Store\"\n";
+         "frame\nexpect-window \"Store\"\nexpect-text \"Premium Time 00000\"\n";
 }
 
 // The appearance data's market items: forty armours in the first category.
 std::string MarketItems() {
   std::string block = "appearance\nitem 3031 flag 5 market 15 3031 \"Gold Nugget\"\n";
   for (int32_t i = 0; i < 40; ++i) {
-    block += "item " + std::to_string(3300 + i) + " market 1 " + std::to_string(3300 + i) +
-             " \"" + Numbered("Armor", i) + "\"\n";
+    block += "item " + std::to_string(3300 + i) + " market 1 " + std::to_string(3300 + i) + " \"" +
+             Numbered("Armor", i) + "\"\n";
   }
   return block + "end\n" +
          "server u8 246 u64 1234567 u8 3 u16 2 u16 3301 u16 1 u16 3031 u16 100\nframe\n";
@@ -166,8 +173,11 @@ ServerLine OfferRows(bool longest, uint16_t request, bool own, bool history, int
   const ServerLine sell = Entries(longest, 12, half, row, &sellCount);
   *count = buyCount + sellCount;
   ServerLine offers(249);
-  offers.U16(request).U32(static_cast<uint32_t>(buyCount)).Append(buy)
-      .U32(static_cast<uint32_t>(sellCount)).Append(sell);
+  offers.U16(request)
+      .U32(static_cast<uint32_t>(buyCount))
+      .Append(buy)
+      .U32(static_cast<uint32_t>(sellCount))
+      .Append(sell);
   return offers;
 }
 
@@ -191,7 +201,7 @@ std::string MarketDetails(bool) {
 std::string MarketHistory(bool longest) {
   return MarketItems() + "click-on \"My Offers\"\nframe\nclick-on \"History\"\nframe\n" +
          OfferRows(longest, 65535, true, true, longest ? &marketHistoryRows : &unused).Line() +
-         "frame\nexpect-window \"Market\"\n";
+         "frame\nexpect-window \"Market\"\nexpect-text \"Armor 00000\"\n";
 }
 
 const char kBestiaryClasses[] =
@@ -208,12 +218,14 @@ std::string Bestiary(bool longest) {
   ServerLine head(214);
   head.Str("Plant").U16(0);
   int32_t count = 0;
-  const ServerLine list = Entries(false, longest ? 1000 : 30, head.Bytes(),
-                                  [](int32_t i) {
-    ServerLine creature;
-    creature.U16(10 + i).U8(1 + i % 4).U8(0).Str(Numbered("Creature", i)).U16(120);
-    return creature.U8(0).U8(0).U8(0).U8(0).U8(0);
-  }, &count);
+  const ServerLine list = Entries(
+      false, longest ? 1000 : 30, head.Bytes(),
+      [](int32_t i) {
+        ServerLine creature;
+        creature.U16(10 + i).U8(1 + i % 4).U8(0).Str(Numbered("Creature", i)).U16(120);
+        return creature.U8(0).U8(0).U8(0).U8(0).U8(0);
+      },
+      &count);
   if (longest) bestiaryCreatures = count;
   ServerLine creatures(214);
   creatures.Str("Plant").U16(static_cast<uint32_t>(count)).Append(list);
@@ -225,16 +237,19 @@ std::string Bosstiary(bool longest) {
   ServerLine head(115);
   head.U16(0);
   int32_t count = 0;
-  const ServerLine list = Entries(false, longest ? 1000 : 40, head.Bytes(), [](int32_t i) {
-    ServerLine boss;
-    boss.U32(1 + i).U8(i % 3).U32(static_cast<uint32_t>(i * 7)).U8(0).U8(0);
-    return boss.Str(Numbered("Boss", i)).U16(10).U8(0).U8(0).U8(0).U8(0).U8(0);
-  }, &count);
+  const ServerLine list = Entries(
+      false, longest ? 1000 : 40, head.Bytes(),
+      [](int32_t i) {
+        ServerLine boss;
+        boss.U32(1 + i).U8(i % 3).U32(static_cast<uint32_t>(i * 7)).U8(0).U8(0);
+        return boss.Str(Numbered("Boss", i)).U16(10).U8(0).U8(0).U8(0).U8(0).U8(0);
+      },
+      &count);
   if (longest) bosstiaryBosses = count;
   ServerLine bosses(115);
   bosses.U16(static_cast<uint32_t>(count)).Append(list);
   return "command 1017\nframe\nclick-on \"Bosstiary\"\nframe\n" + bosses.Line() +
-         "frame\nexpect-window \"Cyclopedia\"\n";
+         "frame\nexpect-window \"Cyclopedia\"\nexpect-text \"Boss 00000\"\n";
 }
 
 std::string Charms(bool) {
@@ -283,15 +298,29 @@ std::string ServerDialog(bool longest) {
   ServerLine head(250);
   head.U32(9).Str("Travel").Str("Where to?").U8(2).Str("Go").U8(1).Str("Stay").U8(2).U8(0);
   int32_t count = 0;
-  const ServerLine list = Entries(false, longest ? 255 : 6, head.Bytes(), [](int32_t i) {
-    ServerLine choice;
-    return choice.Str(Numbered("Destination", i)).U8(i);
-  }, &count);
+  const ServerLine list = Entries(
+      false, longest ? 255 : 6, head.Bytes(),
+      [](int32_t i) {
+        ServerLine choice;
+        return choice.Str(Numbered("Destination", i)).U8(i);
+      },
+      &count);
   if (longest) dialogChoices = count;
   ServerLine dialog(250);
-  dialog.U32(9).Str("Travel").Str("Where to?").U8(2).Str("Go").U8(1).Str("Stay").U8(2)
-      .U8(static_cast<uint32_t>(count)).Append(list).U8(1).U8(0).U8(0);
-  return dialog.Line() + "frame\nexpect-window \"Travel\"\n";
+  dialog.U32(9)
+      .Str("Travel")
+      .Str("Where to?")
+      .U8(2)
+      .Str("Go")
+      .U8(1)
+      .Str("Stay")
+      .U8(2)
+      .U8(static_cast<uint32_t>(count))
+      .Append(list)
+      .U8(1)
+      .U8(0)
+      .U8(0);
+  return dialog.Line() + "frame\nexpect-window \"Travel\"\nexpect-text \"Destination 00000\"\n";
 }
 
 std::string Hotkeys(bool) {
