@@ -188,11 +188,13 @@ void SimHost::PacketSend(int32_t) {
 
 void SimHost::DrawText(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r, int32_t g,
                        int32_t b, const char* text, int32_t alignment) {
+  if (CountedOnly()) return;
   draws_.push_back({"HostDrawText", {surface, x, y, font, r, g, b, alignment}, text});
 }
 void SimHost::DrawTextBox(int32_t surface, int32_t x, int32_t y, int32_t font, int32_t r,
                           int32_t g, int32_t b, const char* text, int32_t alignment, int32_t boxX,
                           int32_t boxY, int32_t boxWidth, int32_t boxHeight) {
+  if (CountedOnly()) return;
   draws_.push_back({"HostDrawTextBox",
                     {surface, x, y, font, r, g, b, alignment, boxX, boxY, boxWidth, boxHeight},
                     text});
@@ -204,18 +206,22 @@ int32_t SimHost::TextWidth(int32_t font, const char* text, int32_t length, int32
 }
 void SimHost::DrawSkin(int32_t surface, int32_t x, int32_t y, int32_t sheet, int32_t sourceX,
                        int32_t sourceY, int32_t width, int32_t height) {
+  if (CountedOnly()) return;
   draws_.push_back({"HostDrawSkin", {surface, x, y, sheet, sourceX, sourceY, width, height}, ""});
 }
 void SimHost::FillRect(int32_t surface, int32_t x, int32_t y, int32_t width, int32_t height,
                        int32_t element, int32_t zero1, int32_t zero2) {
+  if (CountedOnly()) return;
   draws_.push_back({"HostFillRect", {surface, x, y, width, height, element, zero1, zero2}, ""});
 }
 void SimHost::DrawObject(const host::ObjectDrawArgs& a) {
+  if (CountedOnly()) return;
   std::vector<int32_t> args{a.surface, a.x, a.y, a.size, a.objectId, a.data};
   args.insert(args.end(), std::begin(a.display), std::end(a.display));
   draws_.push_back({"HostDrawObject", args, ""});
 }
 void SimHost::DrawCreature(const host::CreatureDrawArgs& a) {
+  if (CountedOnly()) return;
   std::vector<int32_t> args{a.surface, a.x, a.y, a.width, a.height, a.outfit[0], a.outfit[1],
                             a.outfit[2], a.r, a.g, a.b};
   args.insert(args.end(), std::begin(a.display), std::end(a.display));
@@ -223,6 +229,7 @@ void SimHost::DrawCreature(const host::CreatureDrawArgs& a) {
 }
 void SimHost::RendererFill(uint32_t, int32_t surface, int32_t x, int32_t y, int32_t width,
                            int32_t height, int32_t r, int32_t g, int32_t b) {
+  if (CountedOnly()) return;
   draws_.push_back({"RendererFill", {surface, x, y, width, height, r, g, b}, ""});
 }
 int32_t SimHost::RendererFrame(uint32_t, const host::FrameArgs& args) {

@@ -138,6 +138,11 @@ class SimHost {
 
   // ---- sinks ------------------------------------------------------------------------------
   std::vector<DrawCall>& Draws() { return draws_; }
+  // While set, the library's drawing calls are only counted, not recorded:
+  // a benchmark measures the library's share of a frame without the cost of
+  // the record (the host's own drawing is recorded as ever).
+  void SetCountOnly(bool countOnly) { countOnly_ = countOnly; }
+  uint64_t CountedDraws() const { return countedDraws_; }
   std::vector<Packet>& Sent() { return sent_; }
   std::vector<std::string>& HostCalls() { return hostCalls_; }
   void RecordHostCall(const std::string& text) { hostCalls_.push_back(text); }
@@ -167,7 +172,15 @@ class SimHost {
   uint32_t messageLength_ = 0;
   uint32_t fallbackBuffer_ = 0;
   std::map<uint32_t, HostFunction> functions_;
+  // Whether a drawing call of the library is only counted (and counts it).
+  bool CountedOnly() {
+    countedDraws_ += countOnly_ ? 1 : 0;
+    return countOnly_;
+  }
+
   std::vector<DrawCall> draws_;
+  bool countOnly_ = false;
+  uint64_t countedDraws_ = 0;
   std::vector<Packet> sent_;
   Packet building_;
   bool packetOpen_ = false;

@@ -13,18 +13,11 @@ Outcome OutcomeOf(int failed) { return failed > 0 ? Outcome::Failed : Outcome::P
 
 }  // namespace
 
-FileResult RunScenarioText(const std::string& file, const std::string& text,
-                           const RunOptions& options, std::ostream& out) {
+FileResult PlayScenarioText(Context& context, const std::string& file, const std::string& text,
+                            std::ostream& out) {
   const CommandTable& commands = CommandTable::All();
-  // The context first: its web server's address is a variable of the file.
-  Context context(file, options, out);
   const auto result = [&](Outcome outcome) {
     return FileResult{context.Passed(), context.Failed(), outcome};
-  };
-  // The record's block ends however the file ends.
-  const auto finish = [&](Outcome outcome) {
-    context.EndRecord();
-    return result(outcome);
   };
   const Variables variables = {{"server", context.Web().BaseUrl()}};
   std::vector<ScriptLine> script;
@@ -33,7 +26,7 @@ FileResult RunScenarioText(const std::string& file, const std::string& text,
         text, [&](const ScriptLine& line) { return commands.TakesBlock(line); }, &variables);
   } catch (const ScriptError& e) {
     out << file << ":" << e.line << ": " << e.what() << "\n";
-    return finish(Outcome::Unreadable);
+    return result(Outcome::Unreadable);
   }
   for (const ScriptLine& line : script) {
     context.BeginRecordLine(line);
@@ -47,17 +40,27 @@ FileResult RunScenarioText(const std::string& file, const std::string& text,
     } catch (const ScriptError& e) {
       out << file << ":" << e.line << ": " << e.what() << "\n";
       context.EndRecordLine();
-      return finish(Outcome::Unreadable);
+      return result(Outcome::Unreadable);
     } catch (const std::exception& e) {
       // The simulated host ran into something the real client would crash
       // on: the rest of the file cannot mean anything.
       context.Fail(line.line, "the host to keep running", std::string("\"") + e.what() + "\"");
       context.EndRecordLine();
-      return finish(Outcome::Failed);
+      return result(Outcome::Failed);
     }
     context.EndRecordLine();
   }
-  return finish(OutcomeOf(context.Failed()));
+  return result(OutcomeOf(context.Failed()));
+}
+
+FileResult RunScenarioText(const std::string& file, const std::string& text,
+                           const RunOptions& options, std::ostream& out) {
+  // The context first: its web server's address is a variable of the file.
+  Context context(file, options, out);
+  const FileResult result = PlayScenarioText(context, file, text, out);
+  // The record's block ends however the file ends.
+  context.EndRecord();
+  return FileResult{context.Passed(), context.Failed(), result.outcome};
 }
 
 FileResult RunScenarioFile(const std::string& file, const RunOptions& options, std::ostream& out) {

@@ -25,6 +25,11 @@ struct FileResult {
 // Parses the whole text first (a line not understood runs nothing), then
 // runs it line by line. Failures and errors are reported to `out` as
 // "FILE:LINE: ...".
+// Plays `text` on a context that may have played other texts before: the
+// commands see its simulator as those left it (a benchmark sets up its
+// screen this way). Counts are the context's totals.
+FileResult PlayScenarioText(Context& context, const std::string& file, const std::string& text,
+                            std::ostream& out);
 FileResult RunScenarioText(const std::string& file, const std::string& text,
                            const RunOptions& options, std::ostream& out);
 FileResult RunScenarioFile(const std::string& file, const RunOptions& options, std::ostream& out);

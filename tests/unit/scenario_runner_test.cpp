@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/host_functions.h"
 #include "sim/commands.h"
 #include "sim/scenario/command_table.h"
 #include "sim/scenario/runner.h"
@@ -237,6 +238,54 @@ TEST_F(RunCommand, SumsEveryFileEachInAFreshSimulator) {
   EXPECT_EQ(RunSim({(folder / "missing.scn").string()}, out), 2);
   EXPECT_NE(out.find("missing.scn: cannot read the file"), std::string::npos) << out;
   EXPECT_EQ(RunSim({}, out), 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ScenarioRunner, ATextPlayedOnAContextGoesOnFromWhereTheTextBeforeLeftIt) {
+  std::ostringstream out;
+  sim::scenario::Context context("t.scn", {}, out);
+  const auto first = sim::scenario::PlayScenarioText(
+      context, "t.scn", "state 8\nhost 0x63FE8C u16 7\nexpect-host 0x63FE8C u16 7\n", out);
+  EXPECT_EQ(first.outcome, Outcome::Passed) << out.str();
+  const auto second = sim::scenario::PlayScenarioText(
+      context, "t.scn", "expect-host 0x63FE8C u16 7\nexpect-host 0x63FE8C u16 8\n", out);
+  // The counts are the context's: one pass from each text, the failure on
+  // the second text's second line.
+  EXPECT_EQ(second.passed, 2);
+  EXPECT_EQ(second.failed, 1);
+  EXPECT_EQ(second.outcome, Outcome::Failed);
+  EXPECT_NE(out.str().find("t.scn:2: expected 0x63FE8C u16 = 8"), std::string::npos) << out.str();
+}
+
+// Every drawing function of the host the library calls: recorded, or only
+// counted while the count-only switch is on.
+TEST(SimulatorCountOnly, EveryLibraryDrawingCallIsCountedInsteadOfRecorded) {
+  std::ostringstream out;
+  sim::scenario::Context context("t.scn", {}, out);
+  context.EnsureStarted();
+  sim::SimHost& host = context.Sim().Host();
+  const auto drawEach = [] {
+    HostDrawText(1, 2, 3, 1, 4, 5, 6, "text", 0);
+    HostDrawTextBox(1, 2, 3, 1, 4, 5, 6, "box", 0, 7, 8, 9, 10);
+    HostDrawSkin(1, 2, 3, 4, 5, 6, 7, 8);
+    HostFillRect(1, 2, 3, 4, 5, 6, 0, 0);
+    HostDrawObject(host::ObjectDrawArgs{});
+    HostDrawCreature(host::CreatureDrawArgs{});
+    HostRendererFill(HostRenderer(), 1, 2, 3, 4, 5, 6, 7, 8);
+  };
+  constexpr size_t kFunctions = 7;
+  for (const bool countOnly : {false, true, false}) {
+    SCOPED_TRACE(countOnly);
+    host.SetCountOnly(countOnly);
+    const size_t recordedBefore = host.Draws().size();
+    const uint64_t countedBefore = host.CountedDraws();
+    drawEach();
+    EXPECT_EQ(host.Draws().size() - recordedBefore, countOnly ? 0 : kFunctions);
+    EXPECT_EQ(host.CountedDraws() - countedBefore, countOnly ? kFunctions : 0);
+  }
 }
 
 }  // namespace
