@@ -161,6 +161,11 @@ list(REMOVE_ITEM files ${QUORLAN_GROUPED})
 add_test(NAME host32.differential.other
          COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/differential --sim ${QUORLAN_SIM_PROGRAM}
                  --host32 $<TARGET_FILE:quorlan-host32> --dll ${QUORLAN_DLL} ${files})
+# The demo's tour, every window of the library in one file.
+add_test(NAME host32.differential.demo
+         COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/differential --sim ${QUORLAN_SIM_PROGRAM}
+                 --host32 $<TARGET_FILE:quorlan-host32> --dll ${QUORLAN_DLL}
+                 ${CMAKE_SOURCE_DIR}/demo/demo.scn)
 
 # The harness catches what would crash a client: a stand-in DLL (built by
 # the win32 preset, tests/host32/fault_dll.cpp) breaks one contract at the

@@ -47,11 +47,11 @@ std::string FormatHostCall(const std::string& name, const std::vector<std::strin
 
 int FontAdvance(int font) {
   switch (font) {
-    case 1: return 7;
+    case 1: return 6;
     case 2: return 6;
-    case 3: return 8;
+    case 3: return 6;
     case 4: return 5;
-    default: return 7;
+    default: return 6;
   }
 }
 

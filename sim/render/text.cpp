@@ -44,11 +44,11 @@ void WarnFallbackOnce(const std::string& path) {
 FontStyle StyleForFont(int font) {
   const int advance = FontAdvance(font);
   switch (font) {
-    case 1: return {advance, 12, 11, false, 14};
+    case 1: return {advance, 10, 11, false, 14};
     case 2: return {advance, 10, 10, false, 13};
-    case 3: return {advance, 13, 12, true, 15};
+    case 3: return {advance, 10, 12, true, 15};
     case 4: return {advance, 9, 11, true, 14};
-    default: return {advance, 12, 11, false, 14};
+    default: return {advance, 10, 11, false, 14};
   }
 }
 

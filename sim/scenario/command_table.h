@@ -51,12 +51,15 @@ void RegisterSetupCommands(CommandTable& table);
 void RegisterMessageCommands(CommandTable& table);
 void RegisterCheckCommands(CommandTable& table);
 void RegisterViewCommands(CommandTable& table);
-// `shot NAME.png`: the simulator renders the frame into a picture,
+// `shot NAME.png ["CAPTION"]`: the simulator renders the frame into a
+// picture (a caption also lists it in the folder's index.html),
 // quorlan-host32 writes its draw calls (NAME.png.draws).
 void RegisterShotCommand(CommandTable& table);
 // Where `shot NAME` writes (the shots folder, made if missing), the name
 // checked to be a plain file name.
 std::string ShotPath(Context& c, const ScriptLine& line);
+// The caption of `shot NAME "CAPTION"`, "" when none is given.
+std::string ShotCaption(const ScriptLine& line);
 void RegisterInputCommands(CommandTable& table);
 void RegisterHostInterfaceCommands(CommandTable& table);
 

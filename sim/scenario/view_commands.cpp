@@ -180,13 +180,17 @@ void ExpectSkin(Context& c, const ScriptLine& line) {
 }  // namespace
 
 std::string ShotPath(Context& c, const ScriptLine& line) {
-  RequireArgs(line, 1, 1);
+  RequireArgs(line, 1, 2);
   const std::string& name = line.args[0].text;
   if (name.empty() || name.find('/') != std::string::npos) {
     throw ScriptError(line.line, "shot: a plain file name is needed, got " + name);
   }
   std::filesystem::create_directories(c.Options().shotsFolder);
   return c.Options().shotsFolder + "/" + name;
+}
+
+std::string ShotCaption(const ScriptLine& line) {
+  return line.args.size() > 1 ? StringArg(line, 1).text : "";
 }
 
 namespace {

@@ -36,26 +36,23 @@ void DrawTooltip(int32_t mouseX, int32_t mouseY, const std::string& text) {
 
 namespace {
 
-struct PendingTooltip {
-  int32_t mouseX, mouseY;
-  std::string text;
-};
-
-std::vector<PendingTooltip>& Pending() {
-  static std::vector<PendingTooltip> pending;
+std::vector<std::function<void()>>& Pending() {
+  static std::vector<std::function<void()>> pending;
   return pending;
 }
 
 }  // namespace
 
 void DrawTooltipOnTop(int32_t mouseX, int32_t mouseY, const std::string& text) {
-  Pending().push_back({mouseX, mouseY, text});
+  DrawOnTop([mouseX, mouseY, text] { DrawTooltip(mouseX, mouseY, text); });
 }
 
+void DrawOnTop(std::function<void()> draw) { Pending().push_back(std::move(draw)); }
+
 void DrawTooltipsOnTop() {
-  std::vector<PendingTooltip> pending;
+  std::vector<std::function<void()>> pending;
   pending.swap(Pending());
-  for (const PendingTooltip& t : pending) DrawTooltip(t.mouseX, t.mouseY, t.text);
+  for (const auto& draw : pending) draw();
 }
 
 void HoverTimer::Track(bool inside, int32_t px, int32_t py) {

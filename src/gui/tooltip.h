@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace gui {
@@ -14,10 +15,16 @@ namespace gui {
 // it stays on screen.
 void DrawTooltip(int32_t mouseX, int32_t mouseY, const std::string& text);
 
-// The same, drawn once every dialog of the login dialog list has been
-// drawn, so a dialog drawn after the one asking cannot cover the box.
+// The same, drawn once the library's windows of this pass have been drawn:
+// after the current dialog and the feature windows (the frame tick's
+// drawing), and after every dialog of the login dialog list (the frame
+// draw's), so no window drawn after the one asking can cover the box.
 void DrawTooltipOnTop(int32_t mouseX, int32_t mouseY, const std::string& text);
-// Draws and forgets the tooltips asked for above (the login list's draw).
+// Any other box that must not be covered (a hint of its own shape); `draw`
+// keeps copies of what it draws, as its element may be gone by then.
+void DrawOnTop(std::function<void()> draw);
+// Draws and forgets what was asked for above (the end of the tick's and of
+// the login list's drawing).
 void DrawTooltipsOnTop();
 
 // When the mouse came to rest on an element, and whether it has rested

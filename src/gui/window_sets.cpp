@@ -41,6 +41,9 @@ void DrawSingletons() {
     GUI_Window* window = SingletonWindow(static_cast<Singleton>(i));
     if (window != nullptr && window->open) window->Draw();
   }
+  // In the game the host's frame never reaches the login list's draw: the
+  // tooltips of the current dialog and the windows end the tick's drawing.
+  DrawTooltipsOnTop();
 }
 
 GUI_Dialog* ModalDialog() { return State().modal.get(); }

@@ -144,7 +144,7 @@ TEST(AnalyzerTables, KillsAreOrderedByNameBytes) {
   EXPECT_EQ(order, (std::vector<std::string>{"Bat", "Rat", "bat", "rat"}));
 }
 
-// The simulator's font 1 is 7 pixels a character.
+// The simulator's font 1 is 6 pixels a character.
 TEST(AnalyzerList, NamesAreCutToEighteenCharactersAndToTheRoomLeft) {
   sim::Simulator simulator;
   struct Case {
@@ -153,14 +153,14 @@ TEST(AnalyzerList, NamesAreCutToEighteenCharactersAndToTheRoomLeft) {
     const char* shown;
   };
   const Case cases[] = {
-      {"Eighteen Character", 126, "Eighteen Character"},
+      {"Eighteen Character", 108, "Eighteen Character"},
       {"Nineteen Characters", 500, "Nineteen Charac..."},
-      {"Eighteen Character", 125, "Eighteen Chara..."},
-      {"Nineteen Characters", 119, "Nineteen Chara..."},
-      {"Rat", 21, "Rat"},
-      {"Rats", 21, ""},  // not even one letter and "..." fit
-      {"Dragon Lord", 28, "D..."},
-      {"Great Health Potion", 112, "Great Health..."},  // no blank before the dots
+      {"Eighteen Character", 107, "Eighteen Chara..."},
+      {"Nineteen Characters", 102, "Nineteen Chara..."},
+      {"Rat", 18, "Rat"},
+      {"Rats", 18, ""},  // not even one letter and "..." fit
+      {"Dragon Lord", 24, "D..."},
+      {"Great Health Potion", 96, "Great Health..."},  // no blank before the dots
   };
   for (const Case& c : cases) EXPECT_EQ(ShortName(c.name, c.room), c.shown) << c.room;
 }

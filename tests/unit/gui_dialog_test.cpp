@@ -7,6 +7,7 @@
 #include "gui/dialog.h"
 #include "gui/screen.h"
 #include "gui/widgets.h"
+#include "gui/tooltip.h"
 #include "gui/window.h"
 #include "gui/window_sets.h"
 #include "gui_probe.h"
@@ -187,6 +188,36 @@ TEST_F(WindowSets, TheFrameDrawsModalThenSingletonsInDrawOrderThenTheLoginList) 
   simulator.Frame();
   EXPECT_EQ(gui::ModalDialog(), nullptr);
   for (GUI_Window** window : {&kill, &exp, &npc}) delete std::exchange(*window, nullptr);
+}
+
+// An element that asks for a tooltip whenever it is drawn.
+class AsksForTooltip : public GUI_Element {
+ public:
+  AsksForTooltip() : GUI_Element(0, 0, 10, 10, 0) {}
+  void Draw() override { gui::DrawTooltipOnTop(50, 50, "tip"); }
+};
+
+TEST_F(WindowSets, ATooltipOfTheModalDialogIsDrawnAfterTheFeatureWindows) {
+  // In the game the host's frame skips the login list's draw; crossing into
+  // the game first, as that destroys the modal dialog.
+  simulator.SetGameState(8);
+  simulator.Frame();
+  static GUI_Window* exp = nullptr;
+  exp = new GUI_Window(0, 0, 100, 100, "Exp Tracker", 0, false);
+  gui::RegisterSingleton(gui::Singleton::ExpTracker, &exp);
+  auto dialog = std::make_unique<GUI_Dialog>(0, 0, 100, 100, "Prey", 0);
+  dialog->AddChild(new AsksForTooltip);
+  gui::SetModalDialog(std::move(dialog));
+  for (int frame = 0; frame < 2; ++frame) {  // once a frame, never piled up
+    simulator.Host().Draws().clear();
+    simulator.Frame();
+    std::vector<std::string> texts;
+    for (const auto& d : simulator.Host().Draws()) {
+      if (d.name == "HostDrawText") texts.push_back(d.text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"Prey", "Exp Tracker", "tip"}));
+  }
+  delete std::exchange(exp, nullptr);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // gui::WrapText, which message dialogs use to show a server's text whole:
 // lines break at the last blank that fits, a word wider than a line breaks
 // between characters, and nothing is left out. The simulated host's font 1
-// is 7 pixels a character.
+// is 6 pixels a character.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,7 +29,7 @@ TEST(GuiWrapText, BreaksAtBlanksElseBetweenCharactersAndKeepsEveryCharacter) {
            Case{"one two three four", 9, {"one two", "three", "four"}},
            Case{"x", 0, {"x"}},  // a line holds at least one character
        }) {
-    EXPECT_EQ(gui::WrapText(1, c.text, c.chars * 7), c.lines) << c.text << " in " << c.chars;
+    EXPECT_EQ(gui::WrapText(1, c.text, c.chars * 6), c.lines) << c.text << " in " << c.chars;
   }
 }
 
@@ -56,7 +56,7 @@ TEST(GuiWrapAtBlanks, BreaksOnlyAtBlanksAndKeepsLongWordsWhole) {
            Case{" abcdefgh x", 4, {" abcdefgh", "x"}},  // a leading blank is no line of its own
            Case{"x", 0, {"x"}},
        }) {
-    EXPECT_EQ(gui::WrapAtBlanks(1, c.text, c.chars * 7), c.lines) << c.text << " in " << c.chars;
+    EXPECT_EQ(gui::WrapAtBlanks(1, c.text, c.chars * 6), c.lines) << c.text << " in " << c.chars;
   }
 }
 

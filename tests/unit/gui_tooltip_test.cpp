@@ -23,7 +23,7 @@ class Tooltip : public WidgetTest {
   int32_t savedWidth_ = 0;
 };
 
-// The simulated host's font 1 is 7 pixels a character.
+// The simulated host's font 1 is 6 pixels a character.
 TEST_F(Tooltip, BoxFitsItsLinesAndStaysOnScreen) {
   struct Case {
     const char* text;
@@ -32,12 +32,12 @@ TEST_F(Tooltip, BoxFitsItsLinesAndStaysOnScreen) {
     std::vector<std::string> lines;
   };
   for (const Case& c : {
-           Case{"Exit game", 100, 100, 100, 82, 71, 18, {"Exit game"}},  // one line: 18 above
-           Case{"a\nlonger line\nb", 100, 100, 100, 54, 85, 46, {"a", "longer line", "b"}},
-           Case{"a\nb", 100, 36, 100, 46, 15, 32, {"a", "b"}},           // 4 from the top: below
-           Case{"a\nb", 100, 37, 100, 5, 15, 32, {"a", "b"}},            // 5 from the top: above
-           Case{"Exit game", 760, 100, 724, 82, 71, 18, {"Exit game"}},  // kept on screen
-           Case{"a\n", 100, 100, 100, 68, 15, 32, {"a", ""}},
+           Case{"Exit game", 100, 100, 100, 82, 62, 18, {"Exit game"}},  // one line: 18 above
+           Case{"a\nlonger line\nb", 100, 100, 100, 54, 74, 46, {"a", "longer line", "b"}},
+           Case{"a\nb", 100, 36, 100, 46, 14, 32, {"a", "b"}},           // 4 from the top: below
+           Case{"a\nb", 100, 37, 100, 5, 14, 32, {"a", "b"}},            // 5 from the top: above
+           Case{"Exit game", 760, 100, 733, 82, 62, 18, {"Exit game"}},  // kept on screen
+           Case{"a\n", 100, 100, 100, 68, 14, 32, {"a", ""}},
        }) {
     gui::DrawTooltip(c.mouseX, c.mouseY, c.text);
     std::vector<std::string> expected = {Grey(c.x, c.y, c.w, c.h, 192)};

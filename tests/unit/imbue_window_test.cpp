@@ -86,23 +86,23 @@ TEST_F(ImbueWindowTest, ActionButtonLooksEnabledOnlyWhileTheImbuementIsAffordabl
   EXPECT_EQ(TextColour(DrawWindow(), "Imbue Empty Slot"), (std::vector<int32_t>{112, 112, 112}));
 }
 
-// Font 1 is 7 pixels a character in the simulated host: a room of 70
+// Font 1 is 6 pixels a character in the simulated host: a room of 60
 // pixels holds 10 characters.
 TEST_F(ImbueWindowTest, DescriptionBreaksAtBlanksAndIsCutWhereItDoesNotFit) {
   using Lines = std::vector<std::string>;
-  EXPECT_EQ(WrapText(1, "", 70, 3), Lines{});
-  EXPECT_EQ(WrapText(1, "   ", 70, 3), Lines{});
-  EXPECT_EQ(WrapText(1, "short", 70, 3), Lines{"short"});
-  EXPECT_EQ(WrapText(1, "0123456789", 70, 3), Lines{"0123456789"});
-  EXPECT_EQ(WrapText(1, "aaaa bbbb cccc dd", 70, 3), (Lines{"aaaa bbbb", "cccc dd"}));
-  EXPECT_EQ(WrapText(1, "aaaa  bbbb   cccc", 70, 3), (Lines{"aaaa  bbbb", "cccc"}));
-  EXPECT_EQ(WrapText(1, "aaaa     bbbbbbbb", 70, 3), (Lines{"aaaa", "bbbbbbbb"}));
+  EXPECT_EQ(WrapText(1, "", 60, 3), Lines{});
+  EXPECT_EQ(WrapText(1, "   ", 60, 3), Lines{});
+  EXPECT_EQ(WrapText(1, "short", 60, 3), Lines{"short"});
+  EXPECT_EQ(WrapText(1, "0123456789", 60, 3), Lines{"0123456789"});
+  EXPECT_EQ(WrapText(1, "aaaa bbbb cccc dd", 60, 3), (Lines{"aaaa bbbb", "cccc dd"}));
+  EXPECT_EQ(WrapText(1, "aaaa  bbbb   cccc", 60, 3), (Lines{"aaaa  bbbb", "cccc"}));
+  EXPECT_EQ(WrapText(1, "aaaa     bbbbbbbb", 60, 3), (Lines{"aaaa", "bbbbbbbb"}));
   // The last line takes the rest, cut with "...".
-  EXPECT_EQ(WrapText(1, "aaaa bbbb cccc dddd eeee ffff", 70, 2),
+  EXPECT_EQ(WrapText(1, "aaaa bbbb cccc dddd eeee ffff", 60, 2),
             (Lines{"aaaa bbbb", "cccc dd..."}));
   // A word wider than a line is cut on its own line; the text goes on.
-  EXPECT_EQ(WrapText(1, "abcdefghijklmn op", 70, 3), (Lines{"abcdefg...", "op"}));
-  EXPECT_EQ(WrapText(1, "anything", 70, 0), Lines{});
+  EXPECT_EQ(WrapText(1, "abcdefghijklmn op", 60, 3), (Lines{"abcdefg...", "op"}));
+  EXPECT_EQ(WrapText(1, "anything", 60, 0), Lines{});
 }
 
 }  // namespace

@@ -54,14 +54,16 @@ TEST(RenderText, CapitalsStartAtTheGivenTop) {
 }
 
 TEST(RenderText, CentredTextIsTheLeftAlignedTextMovedByHalfItsWidth) {
-  // Width 4 x 7 = 28 (even) and 3 x 7 = 21 (odd: the extra pixel goes right).
+  // Font 1: 4 x 6 = 24 (even); font 4: 3 x 5 = 15 (odd: the extra pixel goes right).
   struct Case {
+    int font;
     std::string text;
     int left;
   };
-  for (const Case& c : {Case{"ABCD", 100 - 14}, Case{"ABC", 100 - 10}}) {
-    const sim::Framebuffer centred = sim::RenderFrame({Text(100, 10, 1, c.text, 1)}, kW, kH);
-    const sim::Framebuffer left = sim::RenderFrame({Text(c.left, 10, 1, c.text, 0)}, kW, kH);
+  for (const Case& c : {Case{1, "ABCD", 100 - 12}, Case{4, "ABC", 100 - 7}}) {
+    const sim::Framebuffer centred =
+        sim::RenderFrame({Text(100, 10, c.font, c.text, 1)}, kW, kH);
+    const sim::Framebuffer left = sim::RenderFrame({Text(c.left, 10, c.font, c.text, 0)}, kW, kH);
     EXPECT_EQ(Pixels(centred, {0, 0, kW, kH}), Pixels(left, {0, 0, kW, kH})) << c.text;
   }
 }
@@ -88,9 +90,9 @@ TEST(RenderText, TextBoxAlignsRightWrapsAndClipsToTheBox) {
   EXPECT_GE(ink.x, 150 - 3 * advance);
   EXPECT_LE(ink.x + ink.w, 150);
 
-  // Eight characters fit the 60-pixel box: the second word goes below.
+  // Eight characters fit the 48-pixel box: the second word goes below.
   const sim::Framebuffer wrapped = sim::RenderFrame(
-      {{"HostDrawTextBox", {1, 10, 5, 1, 255, 255, 255, 0, 10, 0, 60, kH}, "aaaa bbbbb"}}, kW, kH);
+      {{"HostDrawTextBox", {1, 10, 5, 1, 255, 255, 255, 0, 10, 0, 48, kH}, "aaaa bbbbb"}}, kW, kH);
   EXPECT_TRUE(HasInk(wrapped, {10, 0, 4 * advance, 14}));
   EXPECT_FALSE(HasInk(wrapped, {10 + 4 * advance, 0, kW, 14}));
   EXPECT_TRUE(HasInk(wrapped, {10, 19, 5 * advance, 14}));

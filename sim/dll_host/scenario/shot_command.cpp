@@ -12,6 +12,7 @@ namespace {
 
 void Shot(Context& c, const ScriptLine& line) {
   const std::string path = ShotPath(c, line) + ".draws";
+  ShotCaption(line);  // a caption that is not a quoted string is a broken line here too
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   for (const DrawCall& call : c.Sim().Host().Draws()) out << record::DrawLine(call) << "\n";
   out.flush();

@@ -63,7 +63,7 @@ void GUI_BestiaryTrackerSlot::DrawDueTooltip() const {
   char text[32];
   std::snprintf(text, sizeof(text), "%u / %u", row.kills,
                 unsigned{row.thresholds[static_cast<size_t>(hoveredPart_)]});
-  gui::DrawTooltip(mouseX_, mouseY_, text);
+  gui::DrawTooltipOnTop(mouseX_, mouseY_, text);
 }
 
 // ---- the list ---------------------------------------------------------------------------

@@ -114,7 +114,7 @@ void GUI_ExaltationArrowHint::Draw() {
   HostFillRectRGB(x + 2, y, w - 4, h, 200, 160, 40);
   HostFillRectRGB(x, y + 2, w, h - 4, 200, 160, 40);
   gui::Text(x + w / 2, y + h / 2 - 5, 1, gui::Grey(20), "<", 1);
-  if (hover_.Due(forge::kHintDelayMs)) gui::DrawTooltip(hover_.mouseX, hover_.mouseY, forge::kHintText);
+  if (hover_.Due(forge::kHintDelayMs)) gui::DrawTooltipOnTop(hover_.mouseX, hover_.mouseY, forge::kHintText);
 }
 
 void GUI_ExaltationArrowHint::OnMouseMove(int32_t px, int32_t py) {

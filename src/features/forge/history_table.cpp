@@ -65,8 +65,8 @@ void GUI_ExaltationHistory::Draw() {
     }
   }
   if (hoveredRow_ >= 0 && hover_.Due(kTooltipDelayMs)) {
-    gui::DrawTooltip(hover_.mouseX, hover_.mouseY,
-                     history[static_cast<size_t>(hoveredRow_)].details);
+    gui::DrawTooltipOnTop(hover_.mouseX, hover_.mouseY,
+                          history[static_cast<size_t>(hoveredRow_)].details);
   }
 }
 

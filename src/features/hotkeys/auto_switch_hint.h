@@ -21,7 +21,6 @@ class GUI_HotkeyAutoSwitchHint : public GUI_Element {
   void Draw() override;
 
  private:
-  void DrawTooltip() const;
   std::vector<std::string> lines_;
   gui::HoverTimer hover_;
 };

@@ -71,7 +71,7 @@ void GUI_ImbuiTrackerItem::OnMouseMove(int32_t px, int32_t py) {
 
 void GUI_ImbuiTrackerItem::DrawDueTooltip() const {
   if (!hover.Due(kTooltipDelayMs)) return;
-  gui::DrawTooltip(hover.mouseX, hover.mouseY, entry.active ? entry.name : "Empty Slot");
+  gui::DrawTooltipOnTop(hover.mouseX, hover.mouseY, entry.active ? entry.name : "Empty Slot");
 }
 
 // ---- the list ---------------------------------------------------------------------------

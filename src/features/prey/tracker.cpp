@@ -145,7 +145,7 @@ void GUI_PreyTrackerSlot::Draw() {
 
 void GUI_PreyTrackerSlot::DrawDueTooltip() const {
   if (!hover.Due(kTooltipDelayMs)) return;
-  gui::DrawTooltip(hover.mouseX, hover.mouseY, TooltipOf(prey::Slots()[slot]));
+  gui::DrawTooltipOnTop(hover.mouseX, hover.mouseY, TooltipOf(prey::Slots()[slot]));
 }
 
 void GUI_PreyTrackerSlot::OnMouseDown(int32_t px, int32_t py) { armed_ = Contains(px, py); }
