@@ -117,17 +117,17 @@ set(S ${CMAKE_SOURCE_DIR}/sim)
 quorlan_host32_test(host_step_test ${D}/tests/host_step_test.cpp ${D}/host_step.cpp
   ${D}/host_gate.cpp ${D}/escape.cpp ${D}/dll_symbols.cpp ${D}/session.cpp ${S}/sim_host.cpp
   ${S}/interface_functions.cpp ${S}/address_space.cpp ${S}/host_conventions.cpp
-  ${S}/os/sim_os.cpp)
+  ${QUORLAN_HOST32_OS_SOURCES})
 # KERNEL32 and msvcrt.
 file(GLOB QUORLAN_K32_SOURCES ${D}/win32/kernel32_*.cpp ${D}/win32/msvcrt_*.cpp)
 quorlan_host32_test(win32_layer_test ${QUORLAN_K32_SOURCES} ${D}/win32/handle_table.cpp
   ${D}/win32/tests/layer_test_main.cpp ${D}/win32/tests/kernel32_sync_test.cpp
   ${D}/win32/tests/kernel32_files_test.cpp ${D}/win32/tests/msvcrt_test.cpp
-  ${D}/win32/tests/test_machine.cpp ${S}/os/sim_os.cpp)
+  ${D}/win32/tests/test_machine.cpp ${QUORLAN_HOST32_OS_SOURCES})
 # USER32, SHELL32 and WININET.
 file(GLOB QUORLAN_U32_SOURCES ${D}/win32/user32_*.cpp ${D}/win32/wininet_*.cpp)
 quorlan_host32_test(user32_wininet_test ${QUORLAN_U32_SOURCES} ${D}/win32/shell32.cpp
-  ${S}/os/sim_os.cpp ${D}/host_step.cpp ${D}/window_procedures.cpp
+  ${QUORLAN_HOST32_OS_SOURCES} ${D}/host_step.cpp ${D}/window_procedures.cpp
   ${D}/win32/kernel32_memory.cpp ${D}/win32/handle_table.cpp ${D}/win32/kernel32_tls_errors.cpp
   ${D}/win32/tests/user32_wininet_test.cpp ${D}/win32/tests/user32_test_machine.cpp
   ${D}/win32/tests/layer_test_main.cpp)

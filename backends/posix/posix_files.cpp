@@ -114,6 +114,15 @@ bool PosixPlatform::FlushFileToDisk(const std::string& path) {
   return flushed;
 }
 
+std::string PosixPlatform::CreateTemporaryFileBeside(const std::string& path) {
+  std::string temporary = ToPosixPath(path) + ".XXXXXX";
+  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return "";
+  ::fchmod(fd, 0644);
+  ::close(fd);
+  return temporary;
+}
+
 bool PosixPlatform::WriteWholeFile(const std::string& path, const std::string& content) {
   const std::string target = ToPosixPath(path);
   // A new, uniquely named file next to the target, so the rename below is

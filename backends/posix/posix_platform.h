@@ -31,6 +31,7 @@ class PosixPlatform : public platform::Platform {
   bool RemoveFile(const std::string& path) override;
   bool MoveIntoPlace(const std::string& from, const std::string& to) override;
   bool ReadWholeFile(const std::string& path, std::string* content) override;
+  std::string CreateTemporaryFileBeside(const std::string& path) override;
   bool WriteWholeFile(const std::string& path, const std::string& content) override;
   bool CreateFolder(const std::string& path) override;
   bool FlushFileToDisk(const std::string& path) override;

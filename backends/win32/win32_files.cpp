@@ -68,23 +68,30 @@ bool Win32Platform::ReadWholeFile(const std::string& path, std::string* content)
   return true;
 }
 
-bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& content) {
+std::string Win32Platform::CreateTemporaryFileBeside(const std::string& path) {
   char temporary[MAX_PATH];
-  // Creates a new, uniquely named empty file in the target's folder, so the
-  // rename below never crosses volumes.
-  if (::GetTempFileNameA(FolderOf(path).c_str(), "qrl", 0, temporary) == 0) return false;
+  if (::GetTempFileNameA(FolderOf(path).c_str(), "qrl", 0, temporary) == 0) return "";
+  return temporary;
+}
+
+bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& content) {
+  // A new, uniquely named empty file in the target's folder, so the rename
+  // below never crosses volumes.
+  const std::string temporary = CreateTemporaryFileBeside(path);
+  if (temporary.empty()) return false;
   bool written = false;
   {
-    FileHandle file{::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    FileHandle file{::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr)};
     written = file.handle != INVALID_HANDLE_VALUE && WriteAll(file.handle, content) &&
               ::FlushFileBuffers(file.handle);
   }
   if (written &&
-      ::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      ::MoveFileExA(temporary.c_str(), path.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
-  ::DeleteFileA(temporary);
+  ::DeleteFileA(temporary.c_str());
   return false;
 }
 

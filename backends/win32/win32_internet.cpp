@@ -123,7 +123,10 @@ bool Win32Platform::FileSize(const std::string& path, uint64_t* size) {
 bool Win32Platform::RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
 
 bool Win32Platform::MoveIntoPlace(const std::string& from, const std::string& to) {
-  return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  // Write-through: the rename is on disk when this returns, so a file put
+  // in place (and flushed before) survives a power loss as a whole.
+  return ::MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 }  // namespace win32

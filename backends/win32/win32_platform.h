@@ -81,6 +81,7 @@ class Win32Platform final : public platform::Platform {
   bool MoveIntoPlace(const std::string& from, const std::string& to) override;
   // The user's files, replaced through a temporary file (win32_files.cpp).
   bool ReadWholeFile(const std::string& path, std::string* content) override;
+  std::string CreateTemporaryFileBeside(const std::string& path) override;
   bool WriteWholeFile(const std::string& path, const std::string& content) override;
   bool CreateFolder(const std::string& path) override;
   bool FlushFileToDisk(const std::string& path) override;

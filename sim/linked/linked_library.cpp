@@ -45,7 +45,17 @@ class LinkedLibrary final : public LibraryLink {
   // Tasks the workers left for a frame that never came own what they carry
   // (a finished download's request): they run here rather than leak, or
   // reach the next simulator of the same process.
-  void Detach() override { host::RunMainThreadTasks(); }
+  // A task that finds the process killed stops there (ProcessKilled); the
+  // rest still run, each throw having taken its task off the queue.
+  void Detach() override {
+    for (;;) {
+      try {
+        host::RunMainThreadTasks();
+        return;
+      } catch (const ProcessKilled&) {
+      }
+    }
+  }
 
   bool IsLibraryCode(uint32_t address) const override { return IsToken(address); }
 
@@ -92,7 +102,12 @@ class LinkedLibrary final : public LibraryLink {
     if (handler >= host::kHandlerCount) throw SimError("jump to an unknown handler token");
     const host::HandlerInfo& info = host::Info(static_cast<host::Handler>(handler));
     if (args.size() < static_cast<size_t>(info.argumentCount)) args.resize(info.argumentCount, 0);
-    const uint32_t result = info.invoke(args.data());
+    uint32_t result = 0;
+    try {
+      result = info.invoke(args.data());
+    } catch (const ProcessKilled&) {
+      return 0;  // the process ended inside the step: the host goes no further
+    }
     if (info.continuation != 0) {
       if (info.id == host::Handler::DoubleFirstArgument && !args.empty()) args[0] = result;
       return host_.Execute(info.continuation, args);

@@ -5,7 +5,11 @@ namespace {
 
 intptr_t CallCoreProcedure(uintptr_t procedure, uintptr_t window, uint32_t message,
                            uintptr_t wParam, intptr_t lParam) {
-  return reinterpret_cast<platform::WindowProcedure>(procedure)(window, message, wParam, lParam);
+  try {
+    return reinterpret_cast<platform::WindowProcedure>(procedure)(window, message, wParam, lParam);
+  } catch (const ProcessKilled&) {
+    return 0;  // the process ended while the message was handled
+  }
 }
 
 }  // namespace

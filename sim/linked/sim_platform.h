@@ -1,14 +1,24 @@
 // The core's operating system in the simulator: platform::Platform answered
 // from the simulated machine (sim/os/sim_os.h) — its virtual clock, recorded
 // protection changes, injectable processor, debugger output, keys, windows,
-// clipboard, message boxes and pages — with files, mapping, threads and
-// HTTP the real POSIX ones (backends/posix).
+// clipboard, message boxes and pages — with mapping, threads and HTTP the
+// real POSIX ones (backends/posix), and files the real POSIX ones reached
+// through the machine's file service, where its disk faults apply
+// (sim_files.cpp).
 #pragma once
 
 #include "backends/posix/posix_platform.h"
+#include "host/host_backend.h"
 #include "sim/os/sim_os.h"
 
 namespace sim {
+
+// Thrown at a thread of the core that reaches for the disk once the process
+// has ended (killed at a rename, sim/os/file_service.h): the thread stops
+// there, as in a process that is gone. A host exception, so the library's
+// entry guards let it pass to the link (linked_library.cpp), which ends the
+// host's step; a worker's catch-all ends the worker.
+struct ProcessKilled : host::HostRaised {};
 
 class SimPlatform : public posix::PosixPlatform {
  public:
@@ -93,7 +103,27 @@ class SimPlatform : public posix::PosixPlatform {
                                                   const std::string& url, uint32_t flags,
                                                   platform::UrlOpenFailure* failure) override;
 
+  // ---- files (sim_files.cpp) ------------------------------------------------------
+  // Writes and renames as the Win32 backend makes them, through the
+  // machine's file service; WriteWholeFile takes the backend's steps
+  // (GetTempFileNameA "qrl" in the folder, one write, flush, MoveFileExA,
+  // deletion on failure), so a fault meets the same step in both hosts and
+  // a temporary file left behind has the same name.
+  std::unique_ptr<platform::WritableFile> CreateBinaryFile(const std::string& path) override;
+  std::string CreateTemporaryFileBeside(const std::string& path) override;
+  bool WriteWholeFile(const std::string& path, const std::string& content) override;
+  bool MoveIntoPlace(const std::string& from, const std::string& to) override;
+  bool RemoveFile(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+  bool FlushFileToDisk(const std::string& path) override;
+  std::unique_ptr<platform::ReadableFile> OpenBinaryFile(const std::string& path) override;
+  bool ReadWholeFile(const std::string& path, std::string* content) override;
+  bool FileSize(const std::string& path, uint64_t* size) override;
+
  private:
+  // Throws ProcessKilled once the process has ended.
+  void StopWhenEnded() const;
+
   Os& os_;
 };
 

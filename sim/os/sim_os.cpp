@@ -246,18 +246,21 @@ void Os::ShowMessageBox(const std::string& text, const std::string& caption, uin
 }
 
 void Os::ShellOpen(const std::string& target) {
-  std::string opened = Routed(target);
   // A file of the scenario's folders is known by its scenario name, which
   // is the same on every run and host.
-  for (const auto& [prefix, folder] : folderNames) {
-    if (opened.starts_with(folder + "/")) {
-      opened = prefix + ":" + opened.substr(folder.size() + 1);
-      break;
-    }
-  }
+  std::string opened = ScenarioName(Routed(target));
   std::lock_guard hold(lock_);
   openedPages_.push_back(opened);
 }
+
+std::string Os::ScenarioName(const std::string& posixPath) const {
+  for (const auto& [prefix, folder] : folderNames) {
+    if (posixPath.starts_with(folder + "/")) return prefix + ":" + posixPath.substr(folder.size() + 1);
+  }
+  return posixPath;
+}
+
+uint32_t Os::NextTemporaryNumber() { return temporaryCount_.fetch_add(1) % 0xFFFF + 1; }
 
 void Os::RouteSiteTo(const std::string& base, const std::string& site,
                      const std::string& community) {

@@ -2,7 +2,8 @@
 // clock that moves only when a scenario says so, recorded protection
 // changes, an injectable processor, collected debugger output, held keys,
 // the windows with their procedures, the clipboard, message boxes, opened
-// pages and the worker threads that are running.
+// pages, the worker threads that are running, and the faults its disk is
+// told to show (file_faults.h, applied by file_service.h).
 //
 // It belongs to the host, not to the library: the simulator's platform
 // backend (sim/linked) answers the core's platform calls from it, and the
@@ -19,6 +20,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "sim/os/file_faults.h"
 
 namespace sim {
 
@@ -188,6 +191,17 @@ class Os {
   std::vector<std::string>& OpenedPages() { return openedPages_; }
   // (prefix, folder): the scenario's folders, as "data" and its path.
   std::vector<std::pair<std::string, std::string>> folderNames;
+  // A POSIX path as scenarios name it: "PREFIX:PATH" below one of
+  // `folderNames`, else the path itself.
+  std::string ScenarioName(const std::string& posixPath) const;
+
+  // ---- the disk ---------------------------------------------------------------------------
+  // The fault armed by the scenario (any thread).
+  FileFaults fileFaults;
+  // The next number of a temporary file (GetTempFileNameA): 1, 2, ... up to
+  // 0xFFFF, then 1 again. Counted per machine, so both hosts name the
+  // temporary files of a scenario alike (any thread).
+  uint32_t NextTemporaryNumber();
   struct UrlOpened {
     std::string agent;
     uint32_t accessType;
@@ -261,6 +275,7 @@ class Os {
   std::atomic<bool> exited_{false};
   uint32_t exitCode_ = 0;
   std::atomic<int> running_{0};
+  std::atomic<uint32_t> temporaryCount_{0};
 };
 
 }  // namespace sim

@@ -1,5 +1,5 @@
 // Setup and time: screen, start, state, wait, time, frame, settle, host,
-// file, http.
+// file, http, file-fault.
 #include <filesystem>
 #include <cstring>
 #include <fstream>
@@ -7,6 +7,7 @@
 #include "host/host_memory.h"
 #include "sim/scenario/command_table.h"
 #include "sim/scenario/fields.h"
+#include "sim/os/sim_os.h"
 
 namespace sim::scenario {
 namespace {
@@ -157,6 +158,30 @@ void Threads(Context& c, const ScriptLine& line) {
   c.Sim().Os().threadStartsFail = word == "refuse";
 }
 
+// file-fault write-halfway [PATH] | disk-full BYTES | kill-at-rename [PATH]
+// | none: the fault the machine's disk shows from now on (sim/os/file_faults.h),
+// replacing the one armed before. PATH selects a file by its scenario name,
+// or every file below a folder when it ends in ':' or '/'; without it every
+// file.
+void FileFault(Context& c, const ScriptLine& line) {
+  RequireArgs(line, 1, 2);
+  const std::string& kind = line.args[0].text;
+  const std::string path = line.args.size() > 1 ? line.args[1].text : "";
+  FileFaults& faults = c.Sim().Os().fileFaults;
+  if (kind == "none" && line.args.size() == 1) {
+    faults.Clear();
+  } else if (kind == "write-halfway") {
+    faults.ArmWriteHalfway(path);
+  } else if (kind == "kill-at-rename") {
+    faults.ArmKillAtRename(path);
+  } else if (kind == "disk-full" && line.args.size() == 2) {
+    faults.ArmDiskFull(static_cast<uint64_t>(ParseInteger(line.args[1], line.line, 0, INT64_MAX)));
+  } else {
+    throw ScriptError(line.line,
+                      "file-fault write-halfway [PATH] | disk-full BYTES | kill-at-rename [PATH] | none");
+  }
+}
+
 // serve PREFIX FOLDER: the files of FOLDER (beside the scenario) answer the
 // paths below PREFIX.
 void Serve(Context& c, const ScriptLine& line) {
@@ -197,6 +222,7 @@ void RegisterSetupCommands(CommandTable& table) {
   table.Add("release-http", &ReleaseHttp);
   table.Add("await-fetched", &AwaitFetched);
   table.Add("threads", &Threads);
+  table.Add("file-fault", &FileFault);
   table.Add("serve", &Serve);
   table.Add("web-down", &WebDown);
   table.Add("load-gate", &LoadGate, Needs::Library);

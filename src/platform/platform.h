@@ -222,6 +222,11 @@ class Platform {
   // process dies meanwhile. False when any step failed; the old file is then
   // untouched and no temporary file is left behind.
   virtual bool WriteWholeFile(const std::string& path, const std::string& content) = 0;
+  // Creates a new, empty file in the folder of `path`, named as no other
+  // file there (GetTempFileNameA with the prefix "qrl"), for content that is
+  // then renamed over `path`: the rename stays within one volume, and two
+  // writers never share the file. Its path, or "" when none was created.
+  virtual std::string CreateTemporaryFileBeside(const std::string& path) = 0;
   // Creates the folder at `path` (its parent must exist); false when it
   // could not be created, also when it exists already.
   virtual bool CreateFolder(const std::string& path) = 0;

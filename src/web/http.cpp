@@ -1,7 +1,6 @@
 #include "web/http.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -48,10 +47,11 @@ void PostReport(std::unique_ptr<DownloadRequest> request, bool fileReady) {
 
 // ---- the transfers ----------------------------------------------------------------
 
-// Streams `url` into the file `path`. True only when the server announced
+// Streams `url` into a new temporary file beside `path` (its name in
+// *temporary, "" while there is none). True only when the server announced
 // a length and exactly that many bytes reached the file.
 bool Stream(const std::string& url, const std::string& path, const std::string& agent,
-            uint32_t flags) {
+            uint32_t flags, std::string* temporary) {
   platform::Platform& os = platform::Get();
   if (!os.AttemptConnect()) return false;
   const std::unique_ptr<platform::HttpResponse> response =
@@ -60,7 +60,9 @@ bool Stream(const std::string& url, const std::string& path, const std::string& 
   if (!response || !Succeeded(*response) || !response->ContentLength(&length)) return false;
   // Created only for an answer that is the file: a refused or missing file
   // leaves no trace on disk, not even for a moment.
-  const std::unique_ptr<platform::WritableFile> file = os.CreateBinaryFile(path);
+  *temporary = os.CreateTemporaryFileBeside(path);
+  if (temporary->empty()) return false;
+  const std::unique_ptr<platform::WritableFile> file = os.CreateBinaryFile(*temporary);
   if (!file) return false;
 
   char buffer[kFileBufferSize];
@@ -85,20 +87,25 @@ constexpr uint32_t kReplacePauseMs = 20;
 // moves it into place only when it is complete, so the file at the path is
 // always either the old one or the whole new one: a reader (the main thread
 // loading a cached picture) never sees half a file, and a failed download
-// leaves the old file as it was. True when the new file is in place.
+// leaves the old file as it was. The temporary file is named by the system
+// (never a name a reader looks for), so one that a killed process left
+// behind is never read, nor taken for a picture. True when the new file is
+// in place.
 bool Download(const DownloadRequest& request, const std::string& agent, uint32_t flags) {
-  static std::atomic<uint32_t> counter{0};
-  const std::string temporary = request.path + "." + std::to_string(++counter) + ".part";
   platform::Platform& os = platform::Get();
-  bool placed = Stream(request.url, temporary, agent, flags);
+  std::string temporary;
+  bool placed = Stream(request.url, request.path, agent, flags, &temporary);
   if (placed) {
+    // On disk before the rename, so that a power loss never leaves the
+    // renamed file empty or short.
+    os.FlushFileToDisk(temporary);
     placed = false;
     for (int attempt = 0; attempt < kReplaceAttempts && !placed; ++attempt) {
       if (attempt > 0) os.Sleep(kReplacePauseMs);
       placed = os.MoveIntoPlace(temporary, request.path);
     }
   }
-  if (!placed) os.RemoveFile(temporary);
+  if (!placed && !temporary.empty()) os.RemoveFile(temporary);
   return placed;
 }
 

@@ -39,6 +39,8 @@ Dword ErrorFromErrno(int error, const std::string& posixPath) {
       return kErrorDirNotEmpty;
     case ENOSPC:
       return kErrorDiskFull;
+    case EIO:
+      return kErrorWriteFault;
     case ENOMEM:
       return kErrorNotEnoughMemory;
     case EBADF:

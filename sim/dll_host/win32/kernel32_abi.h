@@ -30,6 +30,7 @@ constexpr Dword kErrorAccessDenied = 5;
 constexpr Dword kErrorInvalidHandle = 6;
 constexpr Dword kErrorNotEnoughMemory = 8;
 constexpr Dword kErrorNoMoreFiles = 18;
+constexpr Dword kErrorWriteFault = 29;
 constexpr Dword kErrorSharingViolation = 32;
 constexpr Dword kErrorHandleEof = 38;
 constexpr Dword kErrorFileExists = 80;

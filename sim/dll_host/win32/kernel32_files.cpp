@@ -1,12 +1,14 @@
 // Files: CreateFileA with its dispositions and errors, synchronous reads and
 // writes, sizes and attributes, folders, deletion, replacement by rename and
-// unique temporary names. Paths arrive the Windows way (PosixPath).
+// unique temporary names. Paths arrive the Windows way (PosixPath). Writes,
+// renames and temporary names go through the machine's file service
+// (sim/os/file_service.h), where the scenario's disk faults apply; once the
+// process has ended, a thread that reaches for the disk ends there.
 #include "sim/dll_host/win32/kernel32_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +16,9 @@
 #include "sim/dll_host/session.h"
 #include "sim/dll_host/win32/kernel32_exports.h"
 #include "sim/dll_host/win32/kernel32_time.h"
+#include "sim/dll_host/win32/process_end.h"
+#include "sim/os/file_service.h"
+#include "sim/os/sim_os.h"
 
 namespace sim::dll_host::win32 {
 namespace {
@@ -76,12 +81,17 @@ FileTime FileTimeOf(const struct timespec& time) {
   return {static_cast<Dword>(ticks), static_cast<Dword>(ticks >> 32)};
 }
 
-std::atomic<uint32_t> nextTemporaryNumber{1};
+// A killed process runs no more: the thread that got here stops as the
+// process's other threads did.
+void StopWhenEnded() {
+  if (MachineOs().Exited()) EndProcess(MachineOs().ExitCode());
+}
 
 }  // namespace
 
 Handle K32_API CreateFileA(const char* name, Dword access, Dword shareMode, void* security,
                            Dword disposition, Dword flags, Handle templateFile) {
+  StopWhenEnded();
   if ((access & ~(kGenericRead | kGenericWrite)) != 0) {
     FailScenario("unimplemented import CreateFileA (access " + std::to_string(access) + ")");
   }
@@ -134,17 +144,11 @@ Bool K32_API WriteFile(Handle file, const void* buffer, Dword toWrite, Dword* wr
   auto object = FindHandleAs<FileObject>(file);
   if (!object) return Fail(kErrorInvalidHandle);
   if (!object->writable) return Fail(kErrorAccessDenied);
-  Dword done = 0;
-  while (done < toWrite) {
-    const ssize_t count = ::write(object->fd, static_cast<const char*>(buffer) + done, toWrite - done);
-    if (count < 0 && errno == EINTR) continue;
-    if (count <= 0) {
-      if (written != nullptr) *written = done;
-      return FailErrno(object->path);
-    }
-    done += static_cast<Dword>(count);
-  }
+  StopWhenEnded();
+  uint32_t done = 0;
+  const int error = WriteFaulting(MachineOs(), object->fd, object->path, buffer, toWrite, &done);
   if (written != nullptr) *written = done;
+  if (error != 0) return Fail(ErrorFromErrno(error, object->path));
   return kTrue;
 }
 
@@ -170,6 +174,7 @@ Bool K32_API GetFileAttributesExA(const char* name, int32_t infoLevel, FileAttri
     FailScenario("unimplemented import GetFileAttributesExA (level " + std::to_string(infoLevel) +
                  ")");
   }
+  StopWhenEnded();
   const std::string path = PosixPath(name);
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return FailErrno(path);
@@ -186,12 +191,14 @@ Bool K32_API GetFileAttributesExA(const char* name, int32_t infoLevel, FileAttri
 }
 
 Bool K32_API CreateDirectoryA(const char* path, void* security) {
+  StopWhenEnded();
   const std::string folder = PosixPath(path);
   if (::mkdir(folder.c_str(), 0755) != 0) return FailErrno(folder);
   return kTrue;
 }
 
 Bool K32_API DeleteFileA(const char* path) {
+  StopWhenEnded();
   const std::string file = PosixPath(path);
   struct stat st {};
   if (::lstat(file.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return Fail(kErrorAccessDenied);
@@ -209,11 +216,15 @@ Bool K32_API MoveFileExA(const char* from, const char* to, Dword flags) {
   if ((flags & kMoveReplaceExisting) == 0 && ::lstat(target.c_str(), &st) == 0) {
     return Fail(kErrorAlreadyExists);
   }
+  StopWhenEnded();
   // Within one folder tree rename(2) is the atomic replacement Windows gives.
-  if (::rename(source.c_str(), target.c_str()) != 0) {
-    return FailErrno(errno == ENOENT ? target : source);
+  int error = 0;
+  switch (RenameFaulting(MachineOs(), source, target, &error)) {
+    case RenameOutcome::Renamed: return kTrue;
+    case RenameOutcome::Killed: EndProcess(kKilledExitCode);
+    case RenameOutcome::Failed: break;
   }
-  return kTrue;
+  return Fail(ErrorFromErrno(error, error == ENOENT ? target : source));
 }
 
 // "<folder>\<up to 3 prefix characters><4 hex digits>.tmp"; with unique 0 a
@@ -230,31 +241,26 @@ uint32_t K32_API GetTempFileNameA(const char* folder, const char* prefix, uint32
     SetThreadError(kErrorDirectory);
     return 0;
   }
-  for (uint32_t attempt = 0; attempt < 0x10000; ++attempt) {
-    const uint32_t number = unique != 0 ? unique & 0xFFFF : nextTemporaryNumber.fetch_add(1) & 0xFFFF;
-    if (number == 0) continue;
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%04X.tmp", number);
-    const std::string name = base + digits;
-    if (name.size() >= kMaxPath) {
-      SetThreadError(kErrorBufferOverflow);
+  StopWhenEnded();
+  if (base.size() + std::strlen("XXXX.tmp") >= kMaxPath) {
+    SetThreadError(kErrorBufferOverflow);
+    return 0;
+  }
+  uint32_t number = unique & 0xFFFF;
+  if (unique == 0) {
+    // The machine numbers the temporary files, as it does for the other host.
+    int error = 0;
+    number = CreateTemporaryFile(MachineOs(), PosixPath(base.c_str()), &error);
+    if (number == 0) {
+      SetThreadError(error == EEXIST ? kErrorFileExists : ErrorFromErrno(error, posixFolder));
       return 0;
     }
-    if (unique == 0) {
-      const std::string path = PosixPath(name.c_str());
-      const int fd = OpenRetrying(path, O_WRONLY | O_CREAT | O_EXCL);
-      if (fd < 0 && errno == EEXIST) continue;
-      if (fd < 0) {
-        SetThreadError(ErrorFromErrno(errno, path));
-        return 0;
-      }
-      ::close(fd);
-    }
-    std::memcpy(out, name.c_str(), name.size() + 1);
-    return number;
   }
-  SetThreadError(kErrorFileExists);
-  return 0;
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%04X.tmp", number);
+  const std::string name = base + digits;
+  std::memcpy(out, name.c_str(), name.size() + 1);
+  return number;
 }
 
 }  // namespace sim::dll_host::win32

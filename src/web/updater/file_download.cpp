@@ -121,6 +121,9 @@ void RunFileDownload(const FileDownloadJob& job) {
   const std::string temporary = TemporaryPath(job.path);
   Transfer transfer = Stream(job, temporary);
   platform::Platform& os = platform::Get();
+  // On disk before any rename puts it in place: after a power loss the
+  // renamed file must not turn out empty or short.
+  if (transfer.outcome == Outcome::Complete) os.FlushFileToDisk(temporary);
   // The running file is moved into place on the main thread, once the old
   // one is moved aside; every other file replaces its old one here.
   if (transfer.outcome == Outcome::Complete && job.index != kRunningFileIndex &&

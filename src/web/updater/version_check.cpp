@@ -10,6 +10,7 @@
 #include "web/http.h"
 #include "web/updater/data_files.h"
 #include "web/updater/file_crc.h"
+#include "web/updater/file_download.h"
 #include "web/updater/updater.h"
 #include "web/updater/updater_state.h"
 #include "web/updater/version_file.h"
@@ -33,6 +34,13 @@ void DownloadVersionFile() {
   HostDownloadPlain(std::move(request));
 }
 
+void RemoveLeftoverDownloads() {
+  platform::Platform& os = platform::Get();
+  for (int index = 0; index < kDataFileCount; ++index) {
+    os.RemoveFile(TemporaryPath(DataFilePath(index, PathVariant::Download)));
+  }
+}
+
 void CompareWithVersionFile() {
   UpdaterState& u = Updater();
   platform::Platform& os = platform::Get();
@@ -49,6 +57,7 @@ void CompareWithVersionFile() {
   }
   u.pending.clear();
   u.updateNeeded = false;
+  RemoveLeftoverDownloads();
   for (int index = 0; index < kDataFileCount; ++index) {
     const std::optional<uint32_t> local =
         FileCrc32(DataFilePath(index, PathVariant::InUse));

@@ -21,6 +21,12 @@ void DownloadVersionFile();
 // every missing or different data file becomes pending (state 3), else
 // nothing is to do (state 5), as when the file cannot be read or is no
 // version file: a later check may then find a good one.
+// Before comparing, the downloads a client that ended during an update
+// left behind (each data file's download path + ".tmp") are deleted: no
+// download runs then, and a stray copy of a data file only takes room.
 void CompareWithVersionFile();
+
+// Deletes those leftover downloads; a file that is not there stays absent.
+void RemoveLeftoverDownloads();
 
 }  // namespace updater

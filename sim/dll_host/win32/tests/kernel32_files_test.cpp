@@ -11,6 +11,8 @@
 
 #include "sim/dll_host/win32/kernel32_exports.h"
 #include "sim/dll_host/win32/tests/layer_test.h"
+#include "sim/dll_host/session.h"
+#include "sim/os/sim_os.h"
 
 using namespace sim::dll_host::win32;
 
@@ -208,3 +210,21 @@ TEST_CASE("file mappings: whole-file read views; an empty file is refused") {
 }
 
 }  // namespace
+
+TEST_CASE("WriteFile under the disk's faults: the bytes that got through, then the failure") {
+  sim::FileFaults& faults = sim::dll_host::MachineOs().fileFaults;
+  const Handle out = CreateFileA(Windows("faulty").c_str(), kWrite, 0, nullptr, kCreateAlways, 0, 0);
+  Dword written = 0;
+  faults.ArmWriteHalfway("");
+  CHECK(!WriteFile(out, "0123456789", 10, &written, nullptr));
+  CHECK_EQ(written, 5u);
+  CHECK_EQ(GetLastError(), kErrorWriteFault);
+  faults.ArmDiskFull(3);
+  CHECK(!WriteFile(out, "abcdef", 6, &written, nullptr));
+  CHECK_EQ(written, 3u);
+  CHECK_EQ(GetLastError(), kErrorDiskFull);
+  faults.Clear();
+  CHECK(WriteFile(out, "!", 1, &written, nullptr));
+  CloseHandle(out);
+  CHECK_EQ(Get("faulty"), "01234abc!");
+}
