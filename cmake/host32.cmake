@@ -147,7 +147,7 @@ set(QUORLAN_SIM_PROGRAM ${CMAKE_SOURCE_DIR}/build/native/quorlan-sim)
 set(QUORLAN_DLL ${CMAKE_SOURCE_DIR}/build/win32/quorlan.dll)
 file(GLOB QUORLAN_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scenarios/*.scn)
 set(QUORLAN_GROUPED)
-foreach(group analyzer forge imbu input login market news npc_trade outfits panel prey server_dialog
+foreach(group analyzer files forge imbu input login market news npc_trade outfits panel prey server_dialog
         status store updater)
   set(files ${QUORLAN_SCENARIOS})
   list(FILTER files INCLUDE REGEX "/${group}[^/]*\\.scn$")
