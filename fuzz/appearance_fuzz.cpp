@@ -24,6 +24,7 @@
 #include "host/library_data.h"
 #include "sim/address_space.h"
 #include "sim/simulator.h"
+#include "require.h"
 
 namespace {
 
@@ -34,11 +35,7 @@ using appearance::Record;
 
 constexpr uint32_t kSeed = 0x5EED;
 
-void Require(bool holds, const char* what) {
-  if (holds) return;
-  std::fprintf(stderr, "appearance_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::Require;
 
 // ---- consistency of one store and agreement of two -------------------------
 

@@ -13,16 +13,13 @@
 #include "features/hotkeys/hotkey_line.h"
 #include "features/hotkeys/host_config_file.h"
 #include "features/hotkeys/presets_file.h"
+#include "require.h"
 
 namespace {
 
 using hotkeys::Lines;
 
-void Require(bool holds, const char* what) {
-  if (holds) return;
-  std::fprintf(stderr, "hotkeys_files_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::Require;
 
 bool IsHostHotkeyLine(const std::string& line) {
   return line.starts_with("Hotkey = ") || line.starts_with("HotkeyUseOnSelf=") ||

@@ -15,14 +15,11 @@
 #include <string_view>
 
 #include "web/json_scan.h"
+#include "require.h"
 
 namespace {
 
-void Require(bool holds, const char* what) {
-  if (holds) return;
-  std::fprintf(stderr, "json_find_value_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::Require;
 
 void CheckValue(const std::string& document, const std::string& key) {
   const std::string value = web::JsonFindValue(document, key);

@@ -18,14 +18,11 @@
 #include "file_host.h"
 #include "gui/texture/png_image.h"
 #include "picture_checks.h"
+#include "require.h"
 
 namespace {
 
-void Require(bool holds, const char* what) {
-  if (holds) return;
-  std::fprintf(stderr, "png_file_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::Require;
 
 }  // namespace
 

@@ -11,14 +11,11 @@
 #include <vector>
 
 #include "login/account_list.h"
+#include "require.h"
 
 namespace {
 
-void Require(bool holds, const char* what) {
-  if (holds) return;
-  std::fprintf(stderr, "saved_accounts_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::Require;
 
 bool Clean(const std::string& field) {
   return field.size() <= 63 && !login::HasLineBreak(field) &&

@@ -18,14 +18,11 @@
 #include <string_view>
 
 #include "web/news/status_scanners.h"
+#include "require.h"
 
 namespace {
 
-void Require(bool holds, const char* what) {
-  if (holds) return;
-  std::fprintf(stderr, "status_document_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::Require;
 
 void CheckNewsText(const std::string& text) {
   Require(text.find('\0') == std::string::npos, "a NUL in the news text");

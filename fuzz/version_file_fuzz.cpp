@@ -11,14 +11,11 @@
 #include <string_view>
 
 #include "web/updater/version_file.h"
+#include "require.h"
 
 namespace {
 
-void Require(bool holds, const char* what) {
-  if (holds) return;
-  std::fprintf(stderr, "version_file_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::Require;
 
 std::string Print(const updater::VersionCrcs& crcs) {
   std::string text;

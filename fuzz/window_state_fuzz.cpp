@@ -16,16 +16,13 @@
 
 #include "file_host.h"
 #include "login/account_list.h"
+#include "require.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-void Require(bool holds, const char* what) {
-  if (holds) return;
-  std::fprintf(stderr, "window_state_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::Require;
 
 std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
