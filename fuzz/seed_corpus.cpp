@@ -108,41 +108,43 @@ std::string ReadText(const fs::path& path) {
   return text.str();
 }
 
-// The `server` lines of a scenario file, as one input.
-std::vector<uint8_t> ScenarioMessages(const fs::path& path) {
-  std::vector<uint8_t> input;
+// Calls `take` with the tokens and the number of each command line of a
+// scenario file; the lines of content blocks, which are no commands, are
+// passed over.
+template <typename Take>
+void ForEachCommandLine(const fs::path& path, Take take) {
   std::istringstream lines(ReadText(path));
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {
     try {
-      const auto tokens = sim::scenario::Tokenize(line, number);
-      if (tokens.empty() || tokens[0].text != "server") continue;
-      fuzz::AppendMessage(input, sim::scenario::EncodeFields(tokens, 1, number));
+      take(sim::scenario::Tokenize(line, number), number);
     } catch (const sim::scenario::ScriptError&) {
       // a line of a content block, not a command
     }
   }
+}
+
+// The `server` lines of a scenario file, as one input.
+std::vector<uint8_t> ScenarioMessages(const fs::path& path) {
+  std::vector<uint8_t> input;
+  ForEachCommandLine(path, [&](const auto& tokens, int number) {
+    if (tokens.empty() || tokens[0].text != "server") return;
+    fuzz::AppendMessage(input, sim::scenario::EncodeFields(tokens, 1, number));
+  });
   return input;
 }
 
 // The bodies a scenario's `http /api/status.php ... "BODY"` lines serve.
 std::vector<std::string> StatusBodies(const fs::path& path) {
   std::vector<std::string> bodies;
-  std::istringstream lines(ReadText(path));
-  std::string line;
-  for (int number = 1; std::getline(lines, line); ++number) {
-    try {
-      const auto tokens = sim::scenario::Tokenize(line, number);
-      if (tokens.size() < 3 || tokens[0].text != "http" || tokens[1].text != "/api/status.php") {
-        continue;
-      }
-      if (tokens.back().kind == sim::scenario::Token::Kind::String) {
-        bodies.push_back(tokens.back().text);
-      }
-    } catch (const sim::scenario::ScriptError&) {
-      // a line of a content block, not a command
+  ForEachCommandLine(path, [&](const auto& tokens, int) {
+    if (tokens.size() < 3 || tokens[0].text != "http" || tokens[1].text != "/api/status.php") {
+      return;
     }
-  }
+    if (tokens.back().kind == sim::scenario::Token::Kind::String) {
+      bodies.push_back(tokens.back().text);
+    }
+  });
   return bodies;
 }
 
@@ -150,24 +152,17 @@ std::vector<std::string> StatusBodies(const fs::path& path) {
 // leave at a path ending in `name`.
 std::vector<std::string> ScenarioFileContents(const fs::path& path, const std::string& name) {
   std::vector<std::string> contents;
-  std::istringstream lines(ReadText(path));
-  std::string line;
-  for (int number = 1; std::getline(lines, line); ++number) {
-    try {
-      const auto tokens = sim::scenario::Tokenize(line, number);
-      if (tokens.size() < 3 || tokens[0].text != "file" || !tokens[1].text.ends_with(name)) {
-        continue;
-      }
-      if (tokens.size() == 3 && tokens[2].kind == sim::scenario::Token::Kind::String) {
-        contents.push_back(tokens[2].text);
-      } else if (tokens.size() == 4 && tokens[2].text == "hex") {
-        const std::vector<uint8_t> bytes = sim::scenario::ParseHexBytes(tokens[3], number);
-        contents.emplace_back(bytes.begin(), bytes.end());
-      }
-    } catch (const sim::scenario::ScriptError&) {
-      // a line of a content block, not a command
+  ForEachCommandLine(path, [&](const auto& tokens, int number) {
+    if (tokens.size() < 3 || tokens[0].text != "file" || !tokens[1].text.ends_with(name)) {
+      return;
     }
-  }
+    if (tokens.size() == 3 && tokens[2].kind == sim::scenario::Token::Kind::String) {
+      contents.push_back(tokens[2].text);
+    } else if (tokens.size() == 4 && tokens[2].text == "hex") {
+      const std::vector<uint8_t> bytes = sim::scenario::ParseHexBytes(tokens[3], number);
+      contents.emplace_back(bytes.begin(), bytes.end());
+    }
+  });
   return contents;
 }
 
